@@ -1,0 +1,1 @@
+#include "corvello_binding.h"

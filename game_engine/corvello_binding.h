@@ -1,0 +1,24 @@
+#pragma once
+// The program's binding of the Corvello library: the library is loaded by
+// file name at the first call of any of its functions, each function resolved
+// by name at its own first call. The file is looked for beside the program's
+// executable first, then in the system's search path. A missing library or
+// function ends the program with a message naming it and a non-zero status.
+#include <cstdint>
+#include <string>
+
+namespace corvello {
+
+void rng_Init(int32_t seed);
+uint32_t rng_InitAndSkip(int32_t seed, uint32_t count);
+uint32_t rng_GenInt32();
+uint32_t rng_GenInt31();
+uint32_t rng_GenNumber(uint32_t n);
+uint32_t rng_GetGenerationCount();
+
+// Called with the message before the program ends on a binding failure, so a
+// window program can also show it; the default only writes standard error.
+using FailureReporter = void (*)(const std::string& message);
+void SetFailureReporter(FailureReporter reporter);
+
+}  // namespace corvello

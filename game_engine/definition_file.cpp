@@ -1,0 +1,1 @@
+#include "definition_file.h"

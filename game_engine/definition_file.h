@@ -1,0 +1,51 @@
+#pragma once
+// The reader of the game definition file ReelSetup.ini: the head pass at
+// start-up and the body pass during the main window's load.
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "game_state.h"
+
+namespace tamberlo {
+
+// A definition file that cannot be read as a game. what() names the file,
+// the line number and what was expected there.
+class DefinitionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Head pass, split at the point where start-up replaces a negative seed and
+// seeds the library: HeadPassStart reads version, RTP and seed; the returned
+// reader then goes on with the row counts and the 13 figure names.
+class HeadPass {
+ public:
+  explicit HeadPass(const std::string& path);  // opens the file (throws if missing)
+  ~HeadPass();
+
+  void ReadVersionRtpSeed(GameState& s);    // steps 1 to 3
+  void ReadCountsAndNames(GameState& s);    // steps 4 to 6, then the file is closed
+
+ private:
+  struct Reader;
+  std::unique_ptr<Reader> reader_;
+};
+
+// Body pass, split where the load sets GamesPerRun: ReadStrips reads both
+// strips and their reel lengths (needs ReelStripLast, FreeReelStripLast and
+// FigureNameList); ReadPayTable goes on in the same open file and closes it.
+class BodyPass {
+ public:
+  explicit BodyPass(const std::string& path);
+  ~BodyPass();
+
+  void ReadStrips(GameState& s);     // steps 1 to 4
+  void ReadPayTable(GameState& s);   // steps 6 and 7
+
+ private:
+  struct Reader;
+  std::unique_ptr<Reader> reader_;
+};
+
+}  // namespace tamberlo

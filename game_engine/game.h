@@ -1,0 +1,39 @@
+#pragma once
+// Playing the game: one base game, one free spin, the series end, one pass of
+// the run loop, the Run/Stop click and the Step click. The windows call these
+// and add nothing but widgets.
+#include <cstdint>
+
+#include "display.h"
+#include "game_state.h"
+#include "run_logs.h"
+
+namespace tamberlo {
+
+// rng_GenNumber of the Corvello binding, or a scripted stand-in in tests.
+using GenNumberFn = uint32_t (*)(uint32_t n);
+
+class Game {
+ public:
+  Game(GameState& state, Display& display, RunLogs& logs, GenNumberFn genNumber);
+
+  void PlayBaseGame();
+  void PlayFreeSpin();
+  void SeriesEnd();           // the eight steps shared by Run and Step
+  void CountEmptyRun();       // the count of runs of games without a win
+  void LogFinishedSeries();   // the FreeSpins.txt line after the next base game
+
+  void RunPass();             // L2 to L6 of the run loop
+  void RunClick();            // cmdAUTO_Click: Run or Stop
+  void StepClick();           // cmdStart_Click
+
+  GameState& state() { return s_; }
+
+ private:
+  GameState& s_;
+  Display& display_;
+  RunLogs& logs_;
+  GenNumberFn genNumber_;
+};
+
+}  // namespace tamberlo

@@ -1,0 +1,1 @@
+#include "save_files.h"

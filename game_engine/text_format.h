@@ -1,0 +1,56 @@
+#pragma once
+// The program's number texts, in one place: display patterns, the plain and
+// blank-led forms, lenient reading, half-to-even rounding and print zones.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tamberlo {
+
+// A value written with a display pattern ("### ### ###", "# ### ### $",
+// "# ### ### ##0", "###0.000", "### ### ##0.000", "### ##0.000%", "0.00%",
+// "0.000%", "0.0000%", "00.000000"). '#' and '0' are digit places filled
+// from the right; digits beyond the places all go to the leftmost place.
+// A '%' pattern writes the value times 100. Decimals: the value written with
+// 15 significant digits, then rounded half away from zero.
+std::string FormatPattern(int64_t value, std::string_view pattern);
+std::string FormatPattern(double value, std::string_view pattern);
+
+// "@@@" / "@@@@@": the plain text right-aligned in `width` characters; a
+// longer text is not cut.
+std::string RightAlign(std::string_view text, int width);
+
+std::string Trim(std::string_view text);  // blanks removed at both ends
+
+// Plain form: no blank. A float in its shortest form, at most 7 significant digits.
+std::string PlainText(int64_t value);
+std::string PlainText(float value);
+// Blank-led form: one leading blank when not negative, a minus sign otherwise.
+std::string BlankLed(int64_t value);
+std::string BlankLed(float value);
+
+// Lenient reading: the leading part of the text that reads as a decimal
+// number ('.' decimal point, optional sign and exponent, blanks skipped);
+// empty or non-numeric text reads as 0.
+double ReadLenient(std::string_view text);
+
+// Nearest whole number, a half to the even neighbour.
+double RoundHalfEven(double value);
+
+// A file line built of items in print zones of 14 columns: Comma() moves to
+// the start of the next zone (columns 1, 15, 29, ...); Number() writes a
+// number item blank-led with one trailing blank; Text() writes text as is.
+// End() returns the line with CR LF.
+class PrintZoneLine {
+ public:
+  PrintZoneLine& Text(std::string_view text);
+  PrintZoneLine& Number(int64_t value);
+  PrintZoneLine& Comma();
+  std::string End() const;
+  const std::string& Current() const { return line_; }
+
+ private:
+  std::string line_;
+};
+
+}  // namespace tamberlo

@@ -1,0 +1,90 @@
+#include "ui_platform.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMessageBox>
+
+namespace tamberlo::ui {
+namespace {
+
+MessageResponder& Responder() {
+  static MessageResponder responder;
+  return responder;
+}
+
+std::function<void()>& BeepHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
+QFont FontOf(const QStringList& families, QFont::StyleHint hint, double points) {
+  QFont font;
+  font.setStyleHint(hint);
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : families) {
+    if (installed.contains(family)) {
+      font.setFamily(family);
+      break;
+    }
+  }
+  font.setPointSizeF(points);
+  return font;
+}
+
+}  // namespace
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QFont SansFont(double points) {
+  return FontOf({"DejaVu Sans", "Liberation Sans"}, QFont::SansSerif, points);
+}
+
+QFont SerifFont(double points, bool bold) {
+  QFont font = FontOf({"DejaVu Serif", "Liberation Serif"}, QFont::Serif, points);
+  font.setBold(bold);
+  return font;
+}
+
+Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons) {
+  if (Responder()) return Responder()(text, buttons);
+  QMessageBox box(parent);
+  box.setWindowTitle(QApplication::applicationName());
+  box.setText(text);
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    default:
+      return Answer::Ok;
+  }
+}
+
+void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
+
+void Beep() {
+  if (BeepHook()) {
+    BeepHook()();
+    return;
+  }
+  QApplication::beep();
+}
+
+void SetBeepHook(std::function<void()> hook) { BeepHook() = std::move(hook); }
+
+}  // namespace tamberlo::ui

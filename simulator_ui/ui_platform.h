@@ -1,0 +1,40 @@
+#pragma once
+// The few services of the original window system that Qt does not give as
+// they are: twips, the fonts, the colours, message boxes without a title of
+// their own, the beep. Tests replace the message boxes and the beep.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace tamberlo::ui {
+
+// 15 twips are one pixel.
+constexpr int Px(int twips) { return twips / 15; }
+QRect TwipsRect(int left, int top, int width, int height);
+
+inline QColor Rgb(int red, int green, int blue) { return QColor(red, green, blue); }
+
+// The nearest sans-serif and serif fonts of the machine, in points.
+QFont SansFont(double points);
+QFont SerifFont(double points, bool bold);
+
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// A modal message box; its title is the program's name.
+Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok);
+
+// Tests answer message boxes without showing them; an empty responder
+// restores the real boxes.
+using MessageResponder = std::function<Answer(const QString& text, Buttons buttons)>;
+void SetMessageResponder(MessageResponder responder);
+
+void Beep();
+// Tests count beeps; an empty hook restores the real beep.
+void SetBeepHook(std::function<void()> hook);
+
+}  // namespace tamberlo::ui
