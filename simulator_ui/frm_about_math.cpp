@@ -1,0 +1,3 @@
+#include "frm_about_math.h"
+
+frmAboutMath::frmAboutMath(QWidget* parent) : QDialog(parent) { setWindowTitle("Oskarth Ltd."); }
