@@ -21,4 +21,10 @@ uint32_t rng_GetGenerationCount();
 using FailureReporter = void (*)(const std::string& message);
 void SetFailureReporter(FailureReporter reporter);
 
+namespace detail {
+// For tests of the failure paths: the file name looked for, in place of
+// "Corvello.so". Takes effect only before the library has been loaded.
+void SetLibraryFileName(const char* file_name);
+}  // namespace detail
+
 }  // namespace corvello
