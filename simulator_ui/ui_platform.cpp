@@ -38,11 +38,11 @@ QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 QFont SansFont(double points) {
-  return FontOf({"DejaVu Sans", "Liberation Sans"}, QFont::SansSerif, points);
+  return FontOf({"Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, points);
 }
 
 QFont SerifFont(double points, bool bold) {
-  QFont font = FontOf({"DejaVu Serif", "Liberation Serif"}, QFont::Serif, points);
+  QFont font = FontOf({"Liberation Serif", "DejaVu Serif"}, QFont::Serif, points);
   font.setBold(bold);
   return font;
 }
