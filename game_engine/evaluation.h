@@ -1,5 +1,8 @@
 #pragma once
 // Line and scatter evaluation: Screen in, LineResult out, nothing else touched.
+// Screen must hold figures 0..12 (the definition reader keeps gaps out of
+// every window), and the pays must fit the 16-bit doubling (the reader
+// refuses any that do not), so plain int arithmetic gives the 16-bit results.
 #include "game_state.h"
 
 namespace tamberlo {

@@ -1,1 +1,125 @@
 #include "report.h"
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <string_view>
+
+#include "text_format.h"
+#include "win_lines.h"
+
+namespace tamberlo {
+
+namespace {
+
+constexpr std::string_view kCompanyWeb = "www.oskarth.example";
+constexpr std::string_view kContactMail = "maths@oskarth.example";
+constexpr std::string_view kMakerWeb = "www.oskarth.example";
+constexpr std::string_view kRule = "=======================================";
+
+// A cell of `width` characters: the text, a comma and blanks, cut to width.
+std::string Cell(std::string_view text, size_t width) {
+  std::string cell(text.substr(0, width));
+  cell.push_back(',');
+  cell.resize(width, ' ');
+  return cell;
+}
+
+// Game_RTP * 100 in its shortest text with a comma before the last two
+// characters; a text of fewer than three characters is first led by zeros,
+// so 0.5 percent reads 0,50 rather than ,50.
+std::string RtpText(float rtp) {
+  std::string t = PlainText(rtp * 100.0f);
+  // Below 0.10 % the text has a single digit: lead it with zeros so it still reads as hundredths.
+  if (t.size() < 2) t.insert(0, 3 - t.size(), '0');
+  t.insert(t.size() - 2, 1, ',');
+  return t;
+}
+
+std::string TwoDigits(int value) {
+  std::string text = PlainText(static_cast<int64_t>(value));
+  if (text.size() < 2) text.insert(0, 1, '0');
+  return text;
+}
+
+std::string DateText(const std::tm& now) {
+  return TwoDigits(now.tm_mday) + "." + TwoDigits(now.tm_mon + 1) + "." +
+         PlainText(static_cast<int64_t>(now.tm_year) + 1900) + "  " + TwoDigits(now.tm_hour) + ":" +
+         TwoDigits(now.tm_min) + ":" + TwoDigits(now.tm_sec);
+}
+
+void Line(std::string& out, std::string_view text) {
+  out.append(text);
+  out.append("\r\n");
+}
+
+void StripRows(std::string& out, const GameState& s, const int16_t (&strip)[kStripPositions][kReels],
+               int last) {
+  for (int position = 0; position <= last; ++position) {
+    for (int reel = 0; reel < kReels; ++reel) {
+      const int figure = strip[position][reel];
+      const bool isFigure = figure >= 0 && figure < kFigures;
+      out.append(Cell(isFigure ? std::string_view(s.FigureName[figure]) : "GAP", 11));
+    }
+    Line(out, " _");
+  }
+}
+
+}  // namespace
+
+std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
+  s.ReportFileName = kReportFileName;
+  std::string out;
+  out.reserve(16384);
+  Line(out, "  Company: " + std::string(kCompanyWeb));
+  Line(out, "Game Name: Tamberlo");
+  Line(out, "  Version: " + s.GameVersion);
+  Line(out, " Game RTP: " + RtpText(s.Game_RTP) + " %");
+  Line(out, "     Date: " + DateText(now));
+  Line(out, kRule);
+  Line(out, "   Design: Oskarth Ltd.");
+  Line(out, "    Email: " + std::string(kContactMail));
+  Line(out, "      Web: " + std::string(kMakerWeb));
+  Line(out, kRule);
+  Line(out, "RNG DESCRIPTION");
+  Line(out, "SEED = " + PlainText(static_cast<int64_t>(s.RngSeed)));
+
+  Line(out, "REEL STRIP");
+  StripRows(out, s, s.ReelStrip, s.ReelStripLast);
+  Line(out, "FREE SPINS REEL STRIP");
+  StripRows(out, s, s.FreeReelStrip, s.FreeReelStripLast);
+
+  Line(out, "WIN LINE DESCRIPTION");
+  for (int line = 0; line < kLines; ++line) {
+    for (int reel = 0; reel < kReels; ++reel) {
+      SetWinLineCell(s, line, reel);
+      out.append(Cell(BlankLed(int64_t{s.WinLineRow[line][reel]}), 4));
+    }
+    Line(out, " _ Line" + BlankLed(int64_t{line + 1}));
+  }
+
+  Line(out, "PAYTABLE DESCRIPTION");
+  for (int figure = 0; figure < kFigures; ++figure) {
+    out.append(Cell(s.FigureName[figure], 11));
+    out.push_back(' ');
+    for (int count = 1; count <= 5; ++count) {
+      out.append(Cell(BlankLed(int64_t{s.PayTable[figure][count]}), 7));
+    }
+    Line(out, " _");
+  }
+
+  std::FILE* file = std::fopen(kReportFileName, "wb");
+  if (file == nullptr) {
+    throw std::runtime_error(std::string(kReportFileName) + ": cannot create the report (" +
+                             std::strerror(errno) + ")");
+  }
+  if (std::fwrite(out.data(), 1, out.size(), file) != out.size() || std::fflush(file) != 0) {
+    const int error = errno;
+    std::fclose(file);
+    throw std::runtime_error(std::string(kReportFileName) + ": cannot write the report (" +
+                             std::strerror(error) + ")");
+  }
+  return file;
+}
+
+}  // namespace tamberlo

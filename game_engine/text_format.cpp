@@ -1,1 +1,341 @@
 #include "text_format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+#include <system_error>
+
+namespace tamberlo {
+
+namespace {
+
+bool IsPlace(char c) { return c == '#' || c == '0'; }
+
+// Digits of a non-negative magnitude, most significant first; 0 has no digits.
+size_t MagnitudeDigits(uint64_t magnitude, char* out) {
+  char reversed[20];
+  size_t n = 0;
+  while (magnitude != 0) {
+    reversed[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  }
+  for (size_t i = 0; i < n; ++i) out[i] = reversed[n - 1 - i];
+  return n;
+}
+
+uint64_t Magnitude(int64_t value) {
+  return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+}
+
+// Writes a number given as its integer digits (no leading zeros; empty for
+// a zero integer part) and exactly as many fraction digits as the pattern
+// has decimal places.
+std::string WriteWithPattern(std::string_view intDigits, std::string_view fracDigits,
+                             bool negative, std::string_view pattern) {
+  const size_t point = pattern.find('.');
+  const std::string_view intSection = pattern.substr(0, point);
+  const std::string_view fracSection =
+      point == std::string_view::npos ? std::string_view() : pattern.substr(point);
+
+  if (negative) {
+    const bool allZero =
+        std::all_of(intDigits.begin(), intDigits.end(), [](char c) { return c == '0'; }) &&
+        std::all_of(fracDigits.begin(), fracDigits.end(), [](char c) { return c == '0'; });
+    negative = !allZero;
+  }
+
+  size_t leftmostPlace = intSection.size();
+  for (size_t i = 0; i < intSection.size(); ++i) {
+    if (IsPlace(intSection[i])) {
+      leftmostPlace = i;
+      break;
+    }
+  }
+
+  // The integer section is filled from the right, so it is built reversed.
+  std::string out;
+  out.reserve(pattern.size() + intDigits.size() + 2);
+  size_t remaining = intDigits.size();
+  size_t signAt = 0;  // reversed position just left of the leftmost digit written
+  for (size_t i = intSection.size(); i-- > 0;) {
+    const char c = intSection[i];
+    if (!IsPlace(c)) {
+      out.push_back(c);
+      continue;
+    }
+    if (remaining > 0) {
+      if (i == leftmostPlace) {
+        while (remaining > 0) out.push_back(intDigits[--remaining]);
+      } else {
+        out.push_back(intDigits[--remaining]);
+      }
+      signAt = out.size();
+    } else if (c == '0') {
+      out.push_back('0');
+      signAt = out.size();
+    }
+  }
+  if (negative) out.insert(out.begin() + static_cast<std::ptrdiff_t>(signAt), '-');
+  std::reverse(out.begin(), out.end());
+
+  size_t frac = 0;
+  for (const char c : fracSection) {
+    if (!IsPlace(c)) {
+      out.push_back(c);
+      continue;
+    }
+    out.push_back(fracDigits[frac++]);
+  }
+  return out;
+}
+
+size_t DecimalPlaces(std::string_view pattern) {
+  const size_t point = pattern.find('.');
+  if (point == std::string_view::npos) return 0;
+  return static_cast<size_t>(
+      std::count_if(pattern.begin() + static_cast<std::ptrdiff_t>(point), pattern.end(), IsPlace));
+}
+
+bool IsPercent(std::string_view pattern) { return pattern.find('%') != std::string_view::npos; }
+
+// Significant digits and decimal exponent of a finite non-zero value, as
+// written by to_chars in scientific form with `precision` + 1 digits.
+struct Scientific {
+  char digits[20];
+  int count = 0;
+  int exponent = 0;
+};
+
+Scientific ToScientific(double magnitude, int precision) {
+  char buf[64];
+  const auto result =
+      std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, precision);
+  Scientific s;
+  const char* p = buf;
+  for (; p != result.ptr && *p != 'e'; ++p) {
+    if (*p != '.') s.digits[s.count++] = *p;
+  }
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, s.exponent);
+  return s;
+}
+
+}  // namespace
+
+std::string FormatPattern(int64_t value, std::string_view pattern) {
+  char digits[24];
+  size_t n = MagnitudeDigits(Magnitude(value), digits);
+  if (IsPercent(pattern) && n > 0) {
+    digits[n++] = '0';
+    digits[n++] = '0';
+  }
+  char zeros[32];
+  const size_t places = std::min(DecimalPlaces(pattern), sizeof zeros);
+  std::fill(zeros, zeros + places, '0');
+  return WriteWithPattern(std::string_view(digits, n), std::string_view(zeros, places), value < 0,
+                          pattern);
+}
+
+std::string FormatPattern(double value, std::string_view pattern) {
+  if (IsPercent(pattern)) value *= 100.0;
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+  const size_t places = DecimalPlaces(pattern);
+
+  // 15 significant digits, then half away from zero at the pattern's last place.
+  std::string all;
+  long pointPos = 0;
+  if (value != 0.0) {
+    const Scientific s = ToScientific(std::fabs(value), 14);
+    all.assign(s.digits, static_cast<size_t>(s.count));
+    pointPos = s.exponent + 1;
+    if (pointPos < 0) {
+      all.insert(0, static_cast<size_t>(-pointPos), '0');
+      pointPos = 0;
+    }
+  }
+  const size_t kept = static_cast<size_t>(pointPos) + places;
+  if (all.size() > kept) {
+    const bool up = all[kept] >= '5';
+    all.resize(kept);
+    if (up) {
+      size_t i = kept;
+      while (i > 0 && all[i - 1] == '9') all[--i] = '0';
+      if (i == 0) {
+        all.insert(all.begin(), '1');
+        ++pointPos;
+      } else {
+        ++all[i - 1];
+      }
+    }
+  }
+  all.resize(static_cast<size_t>(pointPos) + places, '0');
+
+  std::string_view intDigits(all.data(), static_cast<size_t>(pointPos));
+  while (!intDigits.empty() && intDigits.front() == '0') intDigits.remove_prefix(1);
+  const std::string_view fracDigits(all.data() + pointPos, places);
+  return WriteWithPattern(intDigits, fracDigits, value < 0, pattern);
+}
+
+std::string RightAlign(std::string_view text, int width) {
+  std::string out;
+  if (static_cast<int>(text.size()) < width) out.assign(static_cast<size_t>(width) - text.size(), ' ');
+  out.append(text);
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const size_t last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string PlainText(int64_t value) {
+  char buf[24];
+  const auto result = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, result.ptr);
+}
+
+std::string PlainText(float value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+  if (value == 0.0f) return "0";
+  const double magnitude = std::fabs(static_cast<double>(value));
+
+  // The fewest significant digits (up to 7) that read back as the same float.
+  Scientific s;
+  for (int precision = 0; precision < 7; ++precision) {
+    s = ToScientific(magnitude, precision);
+    char text[40];
+    char* p = text;
+    *p++ = s.digits[0];
+    *p++ = '.';
+    p = std::copy(s.digits + 1, s.digits + s.count, p);
+    *p++ = 'e';
+    p = std::to_chars(p, text + sizeof text, s.exponent).ptr;
+    float back = 0.0f;
+    std::from_chars(text, p, back);
+    if (back == std::fabs(value)) break;
+  }
+  while (s.count > 1 && s.digits[s.count - 1] == '0') --s.count;
+
+  std::string out;
+  if (value < 0) out.push_back('-');
+  const std::string_view digits(s.digits, static_cast<size_t>(s.count));
+  if (s.exponent >= 7 || s.exponent < -4) {
+    out.push_back(digits[0]);
+    if (digits.size() > 1) {
+      out.push_back('.');
+      out.append(digits.substr(1));
+    }
+    out.append(s.exponent < 0 ? "E-" : "E+");
+    const int e = std::abs(s.exponent);
+    if (e < 10) out.push_back('0');
+    out.append(PlainText(static_cast<int64_t>(e)));
+  } else if (s.exponent >= 0) {
+    const size_t intCount = static_cast<size_t>(s.exponent) + 1;
+    if (digits.size() <= intCount) {
+      out.append(digits);
+      out.append(intCount - digits.size(), '0');
+    } else {
+      out.append(digits.substr(0, intCount));
+      out.push_back('.');
+      out.append(digits.substr(intCount));
+    }
+  } else {
+    out.append("0.");
+    out.append(static_cast<size_t>(-s.exponent - 1), '0');
+    out.append(digits);
+  }
+  return out;
+}
+
+namespace {
+std::string LedByBlank(bool negative, std::string plain) {
+  if (!negative) plain.insert(plain.begin(), ' ');
+  return plain;
+}
+}  // namespace
+
+std::string BlankLed(int64_t value) { return LedByBlank(value < 0, PlainText(value)); }
+
+std::string BlankLed(float value) { return LedByBlank(value < 0.0f, PlainText(value)); }
+
+double ReadLenient(std::string_view text) {
+  // Collect the leading number with every blank dropped, then convert it.
+  std::string number;
+  size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  };
+  auto takeDigits = [&] {
+    size_t taken = 0;
+    for (skipBlanks(); i < text.size() && text[i] >= '0' && text[i] <= '9'; skipBlanks()) {
+      number.push_back(text[i++]);
+      ++taken;
+    }
+    return taken;
+  };
+
+  skipBlanks();
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  size_t mantissaDigits = takeDigits();
+  if (i < text.size() && text[i] == '.') {
+    number.push_back(text[i++]);
+    mantissaDigits += takeDigits();
+  }
+  if (mantissaDigits == 0) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    const size_t mark = i;
+    const size_t numberMark = number.size();
+    number.push_back('e');
+    ++i;
+    skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.push_back(text[i++]);
+    if (takeDigits() == 0) {
+      i = mark;
+      number.resize(numberMark);
+    }
+  }
+
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Either far too large or far too small: tell them apart by the exponent sign.
+    const size_t e = number.find('e');
+    const bool tiny = e != std::string::npos && e + 1 < number.size() && number[e + 1] == '-';
+    value = tiny ? 0.0 : HUGE_VAL;
+  }
+  return negative ? -value : value;
+}
+
+double RoundHalfEven(double value) {
+  const double floor = std::floor(value);
+  const double diff = value - floor;
+  if (diff > 0.5) return floor + 1.0;
+  if (diff < 0.5) return floor;
+  return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+PrintZoneLine& PrintZoneLine::Text(std::string_view text) {
+  line_.append(text);
+  return *this;
+}
+
+PrintZoneLine& PrintZoneLine::Number(int64_t value) {
+  line_.append(BlankLed(value));
+  line_.push_back(' ');
+  return *this;
+}
+
+PrintZoneLine& PrintZoneLine::Comma() {
+  constexpr size_t kZone = 14;
+  line_.resize((line_.size() / kZone + 1) * kZone, ' ');
+  return *this;
+}
+
+std::string PrintZoneLine::End() const { return line_ + "\r\n"; }
+
+}  // namespace tamberlo
