@@ -1,14 +1,218 @@
 #include "statistics_hits.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+#include <QTableView>
+#include <chrono>
+
+#include "statistics_cell_painter.h"
+#include "statistics_clipboard.h"
+#include "text_format.h"
+#include "ui_platform.h"
+
+namespace {
+
+using tamberlo::ui::Px;
+
+constexpr int kCellChars = 11;  // a cell's width in the report
+constexpr int kRepaintMs = 250;
+const char* const kCopyingText = "Копиране на данните в клипборда!";
+const char* const kCopiedText = "Данните са в клипборда!";
+
+int RowOf(int figure, int count) { return 4 * figure + count - 1; }
+
+// The table view's corner button draws an empty header section; the grid's
+// top-left cell ("Win Name") lives there.
+class CornerText : public QObject {
+ public:
+  CornerText(QAbstractButton* corner, const StatisticsGrid& grid) : QObject(corner), grid_(grid) {
+    corner->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* corner = static_cast<QAbstractButton*>(watched);
+    QStylePainter painter(corner);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = GridString(grid_.Text(0, 0));
+    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+  }
+
+ private:
+  const StatisticsGrid& grid_;
+};
+
+}  // namespace
+
 StatisticsHits::StatisticsHits(const tamberlo::GameState& state, QWidget* parent)
-    : QWidget(parent), state_(state) {
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      grid_(new StatisticsGrid(this)),
+      view_(new QTableView(this)),
+      label1_(new QLabel(this)) {
   setWindowTitle("Statistics (HITS)");
+  setFont(tamberlo::ui::SansFont(8.25));
+  resize(Px(4680), Px(3195));
+
+  view_->setModel(grid_);
+  view_->setItemDelegate(new StatisticsCellPainter(*grid_, view_));
+  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view_->setSelectionMode(QAbstractItemView::NoSelection);
+  // A focused current cell would tint its colour away.
+  view_->setFocusPolicy(Qt::NoFocus);
+  const int rowHeight = fontMetrics().height() + 4;
+  view_->verticalHeader()->setMinimumSectionSize(rowHeight);
+  view_->verticalHeader()->setDefaultSectionSize(rowHeight);
+  view_->horizontalHeader()->setDefaultSectionSize(Px(960));
+  connect(view_, &QTableView::clicked, this, [this] { CopyGridToClipboard(); });
+  if (auto* corner = view_->findChild<QAbstractButton*>()) {
+    new CornerText(corner, *grid_);
+    connect(corner, &QAbstractButton::clicked, this, [this] { CopyGridToClipboard(); });
+  }
+  connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] { CopyGridToClipboard(); });
+  connect(view_->verticalHeader(), &QHeaderView::sectionClicked, this, [this] { CopyGridToClipboard(); });
+
+  label1_->setFixedSize(Px(3255), Px(255));
+  label1_->setAlignment(Qt::AlignCenter);
+  label1_->setAutoFillBackground(true);
+  label1_->hide();
+
+  repaintLater_.setSingleShot(true);
+  connect(&repaintLater_, &QTimer::timeout, this, &StatisticsHits::RepaintGridNow);
+
+  Form_Load();
 }
 
-void StatisticsHits::ShowHits() {}
+void StatisticsHits::Form_Load() {
+  grid_->SetFixedText(0, 0, "Win Name");
+  for (int line = 1; line <= tamberlo::kLines; ++line) {
+    grid_->SetFixedText(0, line, "Line" + tamberlo::BlankLed(int64_t{line}));
+  }
+  grid_->SetFixedText(0, 21, "SPECIAL");
+  grid_->SetFixedText(0, 22, "HITS");
+  grid_->SetFixedText(0, 23, "WIN");
+  grid_->SetFixedText(0, 24, "TOTAL");
+  for (int figure = 0; figure < tamberlo::kFigures; ++figure) {
+    for (int count = 2; count <= 5; ++count) {
+      const int row = RowOf(figure, count);
+      const std::string& name = state_.FigureNameList.at(static_cast<size_t>(figure));
+      grid_->SetFixedText(row, 0, tamberlo::BlankLed(int64_t{count}) + " " + name);
+      grid_->WriteNumber(row, 23, state_.PayTable[figure][count]);
+    }
+  }
+}
 
-bool StatisticsHits::SaveHits(std::FILE*) { return true; }
+void StatisticsHits::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
 
-namespace tamberlo::ui {
-bool SaveResults(const tamberlo::GameState&, StatisticsHits&, QWidget*) { return true; }
-}  // namespace tamberlo::ui
+void StatisticsHits::Form_Resize() { view_->setGeometry(rect()); }
+
+void StatisticsHits::ShowHits() {
+  if (isMinimized()) return;
+  if (state_.QuietMode == 1) return;
+  // No signal per cell: the view hears of the whole block once, at the end.
+  for (int figure = 0; figure < tamberlo::kFigures; ++figure) {
+    for (int count = 2; count <= 5; ++count) {
+      const int row = RowOf(figure, count);
+      const int16_t pay = state_.PayTable[figure][count];
+      const CellColour moved = pay != 0 ? CellColour::Red : CellColour::Yellow;
+      int64_t hits = 0;
+      int64_t wins = 0;
+      for (int slot = 0; slot <= tamberlo::kScatterSlot; ++slot) {
+        const int64_t slotHits = state_.LineHits[slot][count][figure];
+        const bool changed = grid_->WriteNumber(row, slot + 1, slotHits);
+        grid_->SetColour(row, slot + 1, changed ? moved : CellColour::White);
+        hits += slotHits;
+        wins += state_.LineWins[slot][figure][count];
+      }
+      grid_->WriteNumber(row, 22, hits);
+      grid_->WriteNumber(row, 23, pay);
+      grid_->WriteNumber(row, 24, wins);
+    }
+  }
+  RepaintGrid();
+}
+
+void StatisticsHits::RepaintGrid() {
+  if (!sinceRepaint_.isValid() || sinceRepaint_.hasExpired(kRepaintMs)) {
+    RepaintGridNow();
+  } else if (!repaintLater_.isActive()) {
+    repaintLater_.start(static_cast<int>(kRepaintMs - sinceRepaint_.elapsed()));
+  }
+}
+
+void StatisticsHits::RepaintGridNow() {
+  repaintLater_.stop();
+  sinceRepaint_.start();
+  grid_->NotifyBodyChanged();
+}
+
+bool StatisticsHits::SaveHits(std::FILE* report) {
+  // Maximised, the refresh runs even for a minimised window.
+  const Qt::WindowStates noted = windowState();
+  setWindowState((noted & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+  ShowHits();
+  setWindowState(noted);
+
+  std::string section = "HIT DESCRIPTION\r\n";
+  section.reserve(section.size() + StatisticsGrid::kRows * (StatisticsGrid::kCols * kCellChars + 2));
+  for (int row = 0; row < StatisticsGrid::kRows; ++row) {
+    for (int col = 0; col < StatisticsGrid::kCols; ++col) {
+      const std::string_view text = grid_->Text(row, col).substr(0, kCellChars);
+      section.append(text);
+      section.append(kCellChars - text.size(), ' ');
+    }
+    section.append("\r\n");
+  }
+  return std::fwrite(section.data(), 1, section.size(), report) == section.size() && std::fflush(report) == 0;
+}
+
+QString StatisticsHits::GridClipboardText() const {
+  std::string text;
+  for (int row = 0; row < StatisticsGrid::kRows; ++row) {
+    for (int col = 0; col < StatisticsGrid::kCols; ++col) {
+      text.append(grid_->Text(row, col));
+      text.push_back('\t');
+    }
+    text.append("\r\n");
+  }
+  using tamberlo::PlainText;
+  text += "TotalBet\t" + PlainText(state_.TotalBet) + "\tTotalWin\t" + PlainText(state_.TotalWin) + "\r\n";
+  text += "FreeGames\t" + PlainText(state_.FreeGames) + "\tFreeWin\t" + PlainText(state_.FreeWin);
+  return GridString(text);
+}
+
+// The grid's redrawing is left on: the view hears of changes only at the end
+// of a refresh anyway, and a view with its updates off paints nothing at all
+// when it is uncovered during the two seconds.
+void StatisticsHits::CopyGridToClipboard() {
+  auto start = std::chrono::steady_clock::now();
+  const QSize outer = frameGeometry().size();
+  label1_->move((outer.width() - label1_->width()) / 2, (outer.height() - label1_->height()) / 2);
+  label1_->raise();
+  label1_->show();
+  const QString text = GridClipboardText();
+  label1_->setText(QString::fromUtf8(kCopyingText));
+  const bool copied = tamberlo::ui::PutTextOnClipboard(text);
+  tamberlo::ui::WaitOneSecondFrom(start);
+  if (copied) {
+    start = std::chrono::steady_clock::now();
+    tamberlo::ui::Beep();
+    label1_->setText(QString::fromUtf8(kCopiedText));
+    tamberlo::ui::WaitOneSecondFrom(start);
+  }
+  label1_->hide();
+  if (!copied) tamberlo::ui::MessageBox(this, "The statistics could not be put on the clipboard.");
+}

@@ -1,9 +1,16 @@
 #pragma once
 // The statistics window: the hit grid of every base game since start-up.
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
 #include "game_state.h"
+#include "statistics_grid.h"
+
+class QLabel;
+class QTableView;
 
 class StatisticsHits : public QWidget {
   Q_OBJECT
@@ -16,8 +23,33 @@ class StatisticsHits : public QWidget {
   // Writes the hits section into the report that Save holds open; false when a write failed.
   bool SaveHits(std::FILE* report);
 
+  // The click on the grid: the grid and four totals onto the clipboard, with
+  // two status messages a second each.
+  void CopyGridToClipboard();
+  QString GridClipboardText() const;
+
+  const StatisticsGrid& Grid() const { return *grid_; }
+  QTableView* MSFlexGrid1() const { return view_; }
+  QLabel* Label1() const { return label1_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  void Form_Load();
+  void Form_Resize();
+  // Tells the view of a refresh at most four times a second, and always of
+  // the last one: a run refreshes far more often than anyone can read the
+  // grid, and a repaint costs many times the refresh.
+  void RepaintGrid();
+  void RepaintGridNow();
+
   const tamberlo::GameState& state_;
+  StatisticsGrid* grid_;
+  QTableView* view_;
+  QLabel* label1_;
+  QElapsedTimer sinceRepaint_;
+  QTimer repaintLater_;
 };
 
 namespace tamberlo::ui {
