@@ -1,10 +1,19 @@
 #pragma once
 // The RTP chart window with its set-up panel.
+#include <QTimer>
 #include <QWidget>
+#include <cstdint>
 
 #include "display.h"
+#include "frm_slot_chart_canvas.h"
+#include "frm_slot_chart_setup.h"
 #include "game_state.h"
 #include "run_logs.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 class frmSlotChart : public QWidget {
   Q_OBJECT
@@ -17,8 +26,63 @@ class frmSlotChart : public QWidget {
 
   void DrawPercent();
 
+  // The set-up in force (the one last read from the boxes without refusal).
+  const tamberlo::chart::ChartSetup& Setup() const { return setup_; }
+  // The drawing as the bitmap files get it.
+  QImage ChartImage();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  void Form_Load();
+  void CreateControls();
+  // The box that holds an unusable value, or null when the set-up was read.
+  QLineEdit* ReadChartSetup();
+  void FormFormat();
+  QImage EmptyChart() const;
+  void cmdCharSetup_Click();
+  void chkSave_Click(bool checked);
+  void AskPrintData();
+
+  void WriteSummary(const std::string& text);
+  void SaveDrawing(const QString& fileName);
+  void ShowPending();
+  // Shows what was drawn at the next tick of the screen timer.
+  void ShowSoon();
+
   const tamberlo::GameState& state_;
   tamberlo::RunLogs& logs_;
   tamberlo::Display& mainWindow_;
+
+  QPushButton* cmdCharSetup_ = nullptr;
+  QGroupBox* fraCharSetup_ = nullptr;
+  QCheckBox* chkContinue_ = nullptr;
+  QCheckBox* chkClear_ = nullptr;
+  QCheckBox* chkPrint_ = nullptr;
+  QCheckBox* chkSave_ = nullptr;
+  QCheckBox* chkChart_ = nullptr;
+  QLineEdit* setupBoxes_[tamberlo::chart::kSetupBoxes] = {};  // txtMastabi 0..3, txtCounterRST 0..2
+
+  tamberlo::chart::ChartSetup setup_;
+  int16_t ChartSetupChanged = 0;
+  QColor foreColor_ = Qt::black;
+  tamberlo::chart::ChartCanvas canvas_;
+  // The empty chart of the last set-up and colour, for sweeps that clear.
+  QImage emptyChart_;
+  tamberlo::chart::ChartSetup emptySetup_;
+  QColor emptyColour_;
+  // New segments reach the screen at most this often.
+  QTimer showTimer_;
+
+  // DrawPercent's state, kept from call to call.
+  int64_t ChartCallCount = 0;
+  int64_t BetBaseGreen = 0;
+  int64_t WinBaseGreen = 0;
+  int64_t BetBaseBlue = 0;
+  int64_t WinBaseBlue = 0;
+  int16_t LastX = 0;
+  int32_t LastYRed = 0;
+  int32_t LastYGreen = 0;
+  int32_t LastYBlue = 0;
 };
