@@ -1,0 +1,207 @@
+#include "frm_quorvane.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "frm_slot_chart.h"
+#include "statistics_hits.h"
+#include "symbol_cell.h"
+#include "ui_platform.h"
+
+// Outside any namespace, as Qt asks: the pictures live in a static library.
+static void InitAssets() { Q_INIT_RESOURCE(assets); }
+
+using tamberlo::ui::Px;
+using tamberlo::ui::Rgb;
+using tamberlo::ui::TwipsRect;
+
+namespace {
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+void Background(QWidget* widget, const QColor& colour) {
+  Colour(widget, QPalette::Window, colour);
+  widget->setAutoFillBackground(true);
+}
+
+QPushButton* Button(QWidget* parent, const QString& caption, const QColor& colour, QRect place) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(place);
+  button->setFont(tamberlo::ui::SansFont(8.25));
+  Colour(button, QPalette::Button, colour);
+  return button;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const QString& caption, QRect place) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setGeometry(place);
+  box->setFont(tamberlo::ui::SansFont(8.25));
+  Background(box, Rgb(223, 223, 223));
+  return box;
+}
+
+}  // namespace
+
+frmQuorvane::frmQuorvane(tamberlo::GameState& state, tamberlo::RunLogs& logs,
+                         tamberlo::GenNumberFn genNumber, QWidget* parent)
+    : QWidget(parent), state_(state), logs_(logs), game_(state, *this, logs, genNumber) {
+  InitAssets();
+  for (int figure = 0; figure < tamberlo::kFigures; ++figure) {
+    const QString name = QString(":/symbols/symbol_%1.png").arg(figure, 2, 10, QChar('0'));
+    if (!ImageList1[figure].load(name)) throw std::runtime_error("missing picture " + name.toStdString());
+  }
+  CreateControls();
+  SetTabOrder();
+  sincePush_.start();
+}
+
+frmQuorvane::~frmQuorvane() = default;
+
+void frmQuorvane::CreateControls() {
+  setWindowTitle(" SLOT  Simulator");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(Px(10140), Px(9450));
+  Background(this, Rgb(223, 223, 223));
+  setFont(tamberlo::ui::SansFont(9.75));
+
+  Picture2 = new QWidget(this);
+  Picture2->setGeometry(TwipsRect(120, 360, 5655, 3735));
+  Background(Picture2, Rgb(255, 192, 192));
+  Picture5 = new QLabel(Picture2);
+  Picture5->setGeometry(TwipsRect(0, 0, 9750, 975));
+  Picture5->setPixmap(QPixmap(":/banner.png"));
+  for (int cell = 0; cell < tamberlo::kCells; ++cell) Picture1[cell] = new SymbolCell(Picture2);
+
+  cmdExit = Button(this, "Exit", Rgb(255, 128, 128), TwipsRect(120, 8760, 495, 615));
+  cmdAUTO = Button(this, "Run", Rgb(223, 223, 223), TwipsRect(720, 8760, 495, 615));
+  cmdStart = Button(this, "Step", Rgb(223, 223, 223), TwipsRect(1320, 8760, 495, 615));
+  cmdSave = Button(this, "Save", Rgb(255, 224, 192), TwipsRect(1920, 8760, 495, 615));
+  cmdAdd = Button(this, "Add", Rgb(255, 192, 192), TwipsRect(2520, 8760, 495, 615));
+  cmdAdd->setToolTip(QStringLiteral(" Въвеждане на кредит "));
+  for (int reel = 0; reel < tamberlo::kReels; ++reel) {
+    cmdReels[reel] = Button(this, "", Rgb(223, 223, 223), TwipsRect(120 + 600 * reel, 8280, 495, 375));
+  }
+
+  chkRND = CheckBox(this, "RNG mode", TwipsRect(120, 7920, 1095, 195));
+  chkRND->setChecked(true);
+  chkRND->setEnabled(false);
+  chkStopJP = CheckBox(this, "Auto Stop", TwipsRect(1230, 7920, 1005, 195));
+
+  struct LabelPlace {
+    int left, top, width;
+    QColor background;
+  };
+  const QColor windowColour = palette().color(QPalette::Base);
+  const LabelPlace places[7] = {
+      {6600, 7920, 3435, windowColour},      {6600, 8340, 1695, windowColour},
+      {8340, 8340, 1695, windowColour},      {6600, 8730, 3435, windowColour},
+      {2280, 7920, 735, Rgb(224, 224, 224)}, {6600, 9120, 1695, Rgb(255, 192, 192)},
+      {8340, 9120, 1695, windowColour},
+  };
+  for (int i = 0; i < 7; ++i) {
+    Label1[i] = new QLabel(this);
+    Label1[i]->setGeometry(TwipsRect(places[i].left, places[i].top, places[i].width, 255));
+    Label1[i]->setFont(tamberlo::ui::SansFont(8.25));
+    Background(Label1[i], places[i].background);
+    Colour(Label1[i], QPalette::WindowText, palette().color(QPalette::Text));
+  }
+  Label1[0]->setToolTip(" Win / Bet  = RTP [percent] ");
+  Label1[4]->setToolTip(" HitRate = ");
+
+  txtAddCredit = new QLineEdit("0", this);
+  txtAddCredit->setGeometry(TwipsRect(2280, 7920, 735, 285));
+  txtAddCredit->setFont(tamberlo::ui::SansFont(8.25));
+  txtAddCredit->setToolTip(QStringLiteral(" Въведете кредит ! "));
+  txtAddCredit->hide();
+
+  txtTextBox1 = new QPlainTextEdit(this);
+  txtTextBox1->setGeometry(TwipsRect(3120, 7860, 3375, 1575));
+  txtTextBox1->setFont(tamberlo::ui::SansFont(8.25));
+  txtTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  Label2 = new QLabel(this);
+  Label2->setGeometry(TwipsRect(240, 6960, 2655, 795));
+  Label2->setFont(tamberlo::ui::SerifFont(11.25, true));
+  Background(Label2, Rgb(223, 223, 223));
+
+  cmd_OskarthDetails = Button(this, "", Rgb(223, 223, 223), TwipsRect(3135, 6930, 6930, 915));
+  cmd_OskarthDetails->setIcon(QPixmap(":/about_button.png"));
+  cmd_OskarthDetails->setIconSize(QSize(327, 62));
+  cmd_OskarthDetails->setToolTip(" Math Design Details ");
+
+  connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+  connect(cmdAUTO, &QPushButton::clicked, this, [this] { cmdAUTO_Click(); });
+  connect(cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
+  connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+  connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
+  connect(cmd_OskarthDetails, &QPushButton::clicked, this, [this] { cmd_OskarthDetails_Click(); });
+  for (int reel = 0; reel < tamberlo::kReels; ++reel) {
+    connect(cmdReels[reel], &QPushButton::clicked, this, [this, reel] { cmdReels_Click(reel); });
+  }
+}
+
+void frmQuorvane::SetTabOrder() {
+  QWidget* order[] = {cmdStart,    cmdExit,     cmdAUTO,     txtTextBox1, cmdReels[0],
+                      cmdReels[1], cmdReels[2], cmdReels[3], cmdReels[4], chkRND,
+                      cmdSave,     cmdAdd,      txtAddCredit, chkStopJP,  cmd_OskarthDetails};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmQuorvane::cmdAUTO_Click() {
+  game_.RunClick();
+  repaint_.Stop();
+  PushLabels();  // a run always ends with the labels on screen
+}
+
+void frmQuorvane::cmdStart_Click() {
+  game_.StepClick();
+  PushLabels();
+}
+
+void frmQuorvane::cmdSave_Click() {
+  if (!statistics_ || !tamberlo::ui::SaveResults(state_, *statistics_, this)) return;
+  txtTextBox1->setPlainText("LOG DONE !!!");
+  tamberlo::ui::Beep();
+}
+
+void frmQuorvane::cmdExit_Click() {
+  logs_.Close();
+  std::fflush(nullptr);
+  std::exit(0);
+}
+
+void frmQuorvane::cmdReels_Click(int index) {
+  if (index < 0 || index >= tamberlo::kReels) return;
+  auto setBold = [](QPushButton* button, bool bold) {
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+  };
+  setBold(cmdReels[state_.StopReel], false);
+  state_.StopReel = static_cast<int16_t>(index);
+  setBold(cmdReels[index], true);
+}
+
+void frmQuorvane::cmd_OskarthDetails_Click() {}
+
+void frmQuorvane::cmdAdd_Click() {}
+
+void frmQuorvane::txtAddCredit_KeyPress(int) {}
+
+void frmQuorvane::closeEvent(QCloseEvent* event) {
+  // The title bar's close box is Exit: the logs are closed and the program ends.
+  event->ignore();
+  cmdExit_Click();
+}

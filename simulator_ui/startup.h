@@ -1,0 +1,23 @@
+#pragma once
+// Start-up: the head of ReelSetup.ini, the library's seed, the main window.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "frm_quorvane.h"
+
+namespace tamberlo::ui {
+
+// A seed 0..65535 from a generator seeded by the clock (not by Corvello).
+int32_t ClockSeed();
+
+// Reads the head of ReelSetup.ini in the current directory, replaces a
+// negative seed, seeds Corvello, then creates, loads and shows the main
+// window. When the game cannot start, the user is told why (message box and
+// standard error) and the result is empty; no window has been shown then.
+std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs);
+
+// What a failed start tells the user.
+void ReportStartupError(const std::string& message);
+
+}  // namespace tamberlo::ui
