@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "frm_about_math.h"
 #include "frm_slot_chart.h"
 #include "statistics_hits.h"
 #include "symbol_cell.h"
@@ -194,7 +195,7 @@ void frmQuorvane::cmdReels_Click(int index) {
   setBold(cmdReels[index], true);
 }
 
-void frmQuorvane::cmd_OskarthDetails_Click() {}
+void frmQuorvane::cmd_OskarthDetails_Click() { ShowAboutWindow(this); }
 
 void frmQuorvane::cmdAdd_Click() {}
 
