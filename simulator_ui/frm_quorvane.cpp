@@ -126,6 +126,7 @@ void frmQuorvane::CreateControls() {
   txtAddCredit->setFont(tamberlo::ui::SansFont(8.25));
   txtAddCredit->setToolTip(QStringLiteral(" Въведете кредит ! "));
   txtAddCredit->hide();
+  SetUpCreditBox();
 
   txtTextBox1 = new QPlainTextEdit(this);
   txtTextBox1->setGeometry(TwipsRect(3120, 7860, 3375, 1575));
@@ -196,10 +197,6 @@ void frmQuorvane::cmdReels_Click(int index) {
 }
 
 void frmQuorvane::cmd_OskarthDetails_Click() { ShowAboutWindow(this); }
-
-void frmQuorvane::cmdAdd_Click() {}
-
-void frmQuorvane::txtAddCredit_KeyPress(int) {}
 
 void frmQuorvane::closeEvent(QCloseEvent* event) {
   // The title bar's close box is Exit: the logs are closed and the program ends.

@@ -100,6 +100,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
  private:
   void CreateControls();
   void SetTabOrder();
+  void SetUpCreditBox();  // its keys reach txtAddCredit_KeyPress first
 
   tamberlo::GameState& state_;
   tamberlo::RunLogs& logs_;
