@@ -56,9 +56,8 @@ void EvaluateLine(GameState& s, int line) {
 
 void EvaluateScatter(GameState& s) {
   int n = 0;
-  for (const auto& row : s.Screen) {
-    for (const int16_t figure : row) n += figure == kScatter;
-  }
+  const int16_t* cell = &s.Screen[0][0];
+  for (int i = 0; i < kCells; ++i) n += cell[i] == kScatter;
   if (n > kReels) n = kReels;
   int32_t* result = s.LineResult[kScatterSlot];
   result[0] = kScatter;

@@ -1,1 +1,350 @@
 #include "game.h"
+
+#include <bit>
+#include <limits>
+#include <string>
+
+#include "evaluation.h"
+#include "text_format.h"
+
+namespace tamberlo {
+
+namespace {
+
+constexpr int kShownEvery = 10000;
+constexpr int kLabelsEvery = 100;
+constexpr const char* kCrLf = "\r\n";
+
+// The three rows of one reel from the ring 0..last; the stop is the middle row.
+inline void FillReel(int16_t (&screen)[kRows][kReels], const int16_t (&strip)[kStripPositions][kReels],
+                     int reel, int stop, int last) {
+  const int top = stop == 0 ? last : stop - 1;
+  const int bottom = stop != 0 && stop == last ? 0 : stop + 1;
+  screen[0][reel] = strip[top][reel];
+  screen[1][reel] = strip[stop][reel];
+  screen[2][reel] = strip[bottom][reel];
+}
+
+std::string GameNumberMessage(const char* head, int64_t games) {
+  return std::string(head) + kCrLf + "Game = " + PlainText(games);
+}
+
+}  // namespace
+
+Game::Game(GameState& state, Display& display, RunLogs& logs, GenNumberFn genNumber)
+    : s_(state), display_(display), logs_(logs), genNumber_(genNumber) {}
+
+void Game::AutoStop(const char* message) {
+  display_.DrawScreen();
+  display_.ShowMessage(message);
+  s_.QuietMode = 0;
+  display_.SetRunFlag(false);
+  display_.SetAddEnabled(true);
+}
+
+void Game::AppendLineText(int line, int64_t win, int32_t count, int32_t figure) {
+  display_.AppendDetailText("Line :" + RightAlign(PlainText(int64_t{line + 1}), 3) + ",  Win :" +
+                            RightAlign(PlainText(win), 5) + ", -" + BlankLed(int64_t{count}) + " " +
+                            s_.FigureNameList.at(static_cast<size_t>(figure)) + kCrLf);
+}
+
+void Game::ShowScatter(int scatters, int64_t win) {
+  display_.AppendDetailText(PlainText(int64_t{scatters}) + " Scatter Win: " +
+                            FormatPattern(win, "### ###") + kCrLf);
+  for (int row = 0; row < kRows; ++row)
+    for (int reel = 0; reel < kReels; ++reel)
+      if (s_.Screen[row][reel] == kScatter) display_.DrawScatterBox(row * kReels + reel);
+}
+
+// Kept out of line: a jackpot is rare and must not weigh on the quiet loop.
+[[gnu::noinline]] void Game::BaseJackpot(int line, int32_t win) {
+  if (display_.AutoStopChecked()) AutoStop(GameNumberMessage("JACKPOT!!!", s_.Games).c_str());
+  if (Shown()) {
+    AppendLineText(line, win, 5, kWild);
+    display_.DrawWinLine(line);
+  }
+  s_.LineWins[line][kWild][5] += win;
+  s_.TotalWin += win;
+  ++s_.WinCount;
+  logs_.WriteJackpot(s_.Games, line + 1, false);
+}
+
+[[gnu::noinline]] void Game::BaseTrigger(int scatters) {
+  if (Shown())
+    display_.AppendDetailText(PlainText(int64_t{scatters}) + " SCATTERS = " +
+                              PlainText(int64_t{kSeriesSpins}) + " Free Spins At x" +
+                              PlainText(int64_t{kFreeMultiplier}) + kCrLf);
+  s_.FreeSpinsActive = true;
+  ++s_.FreeGames;
+  if (display_.AutoStopChecked()) {
+    AutoStop(GameNumberMessage("Free Spins ", s_.Games).c_str());
+    display_.FocusStep();
+  }
+}
+
+const LineMasks& Game::Lines() {
+  if (!lineMasksReady_) {
+    lineMasks_ = MakeLineMasks(s_);
+    lineMasksReady_ = true;
+  }
+  return lineMasks_;
+}
+
+void Game::PlayBaseGame() {
+  for (int reel = 0; reel < kReels; ++reel)
+    s_.ReelStop[reel] = static_cast<int16_t>(genNumber_(static_cast<uint32_t>(s_.ReelLast[reel] + 1)));
+
+  s_.WinBeforeGame = s_.TotalWin;
+  s_.TotalBet += kStake;
+
+  const bool captions = Shown();  // the previous game's setting
+  for (int reel = 0; reel < kReels; ++reel) {
+    const int stop = s_.ReelStop[reel];
+    if (captions) display_.SetReelCaption(reel, stop);
+    FillReel(s_.Screen, s_.ReelStrip, reel, stop, s_.ReelLast[reel]);
+  }
+
+  if (!display_.RunFlagIsStop() || s_.Games % kShownEvery == 0) {
+    display_.DrawScreen();
+    display_.ClearDetailText();
+    s_.QuietMode = 0;
+  } else {
+    s_.QuietMode = 1;
+  }
+
+  // Losing lines only count their hits; the paying ones are handled in line
+  // order. The totals gather in locals and reach the state before anything
+  // else can look at them.
+  GameState& s = s_;
+  const uint32_t paying = EvaluateLines(
+      s, Lines(), [&s](int line, int figure, int count) { ++s.LineHits[line][count][figure]; });
+  int64_t lineWins = 0;
+  int64_t winningLines = 0;
+  for (uint32_t mask = paying; mask != 0; mask &= mask - 1) {
+    const int line = std::countr_zero(mask);
+    const int32_t figure = s.LineResult[line][0];
+    const int32_t count = s.LineResult[line][1];
+    const int32_t win = s.LineResult[line][2];
+    if (figure == kWild && count == 5) {
+      s.TotalWin += lineWins;
+      s.WinCount += winningLines;
+      lineWins = winningLines = 0;
+      BaseJackpot(line, win);
+      continue;
+    }
+    if (Shown()) {
+      AppendLineText(line, win, count, figure);
+      display_.DrawWinLine(line);
+    }
+    s.LineWins[line][figure][count] += win;
+    lineWins += win;
+    ++winningLines;
+  }
+  s.TotalWin += lineWins;
+  s.WinCount += winningLines;
+
+  EvaluateScatter(s_);
+  const int scatters = s_.LineResult[kScatterSlot][1];
+  ++s_.LineHits[kScatterSlot][scatters][kScatter];
+  if (scatters >= 2) {
+    const int64_t win = int64_t{s_.LineResult[kScatterSlot][2]} * kStake;
+    s_.LineWins[kScatterSlot][kScatter][scatters] += win;
+    s_.TotalWin += win;
+    if (Shown()) ShowScatter(scatters, win);
+    if (scatters >= 3) BaseTrigger(scatters);
+    ++s_.WinCount;
+  }
+
+  display_.SetLabel(0, {LabelKind::RtpLine, s_.TotalWin, s_.TotalBet});
+  if (Shown()) display_.SetLabel(3, {LabelKind::FreeGamesBase, s_.FreeGames, s_.FreeWin, s_.TotalBet});
+  if (s_.WinCount != 0) display_.SetLabel(4, {LabelKind::HitRate, s_.Games, s_.WinCount});
+}
+
+[[gnu::noinline]] void Game::FreeSpinJackpot(int line) {
+  if (display_.AutoStopChecked())
+    AutoStop((GameNumberMessage("JACKPOT!!!", s_.Games) + kCrLf + " Free Spin ").c_str());
+  logs_.WriteJackpot(s_.Games, line + 1, true);
+}
+
+void Game::PlayFreeSpin() {
+  for (int reel = 0; reel < kReels; ++reel)
+    s_.FreeReelStop[reel] =
+        static_cast<int16_t>(genNumber_(static_cast<uint32_t>(s_.FreeReelLast[reel] + 1)));
+
+  for (int reel = 0; reel < kReels; ++reel) {
+    const int stop = s_.FreeReelStop[reel];
+    if (Shown()) display_.SetReelCaption(reel, stop);
+    FillReel(s_.Screen, s_.FreeReelStrip, reel, stop, s_.FreeReelLast[reel]);
+  }
+
+  if (!display_.RunFlagIsStop() || s_.Games % kShownEvery == 0) {
+    display_.DrawScreen();
+    display_.ClearDetailText();
+    s_.QuietMode = 0;
+  } else {
+    s_.QuietMode = 1;
+  }
+
+  int64_t spinWin = 0;
+  for (uint32_t mask = EvaluateLines(s_, Lines(), [](int, int, int) {}); mask != 0; mask &= mask - 1) {
+    const int line = std::countr_zero(mask);
+    const int32_t figure = s_.LineResult[line][0];
+    const int32_t count = s_.LineResult[line][1];
+    const int32_t win = s_.LineResult[line][2];
+    if (figure == kWild && count == 5) [[unlikely]]
+      FreeSpinJackpot(line);
+    if (win > 0) {
+      const int64_t multiplied = int64_t{win} * kFreeMultiplier;
+      if (Shown()) [[unlikely]] {
+        AppendLineText(line, multiplied, count, figure);
+        display_.DrawWinLine(line);
+      }
+      spinWin += multiplied;
+    }
+  }
+
+  EvaluateScatter(s_);
+  const int scatters = s_.LineResult[kScatterSlot][1];
+  if (scatters >= 2) {
+    const int64_t win = int64_t{s_.LineResult[kScatterSlot][2]} * kFreeMultiplier * kStake;
+    spinWin += win;
+    if (Shown()) ShowScatter(scatters, win);
+    if (scatters >= 3) {
+      s_.Retriggered = 1;
+      s_.FreeSpinNo = static_cast<int16_t>(s_.FreeSpinNo - kSeriesSpins);
+      if (Shown())
+        display_.AppendDetailText(PlainText(int64_t{scatters}) + " SCATTERS = New " +
+                                  PlainText(int64_t{kSeriesSpins}) + " Free Spins At x" +
+                                  PlainText(int64_t{kFreeMultiplier}) + kCrLf);
+    }
+  }
+
+  s_.SeriesWin += spinWin;
+  if (Shown())
+    display_.AppendDetailText(std::string("_________________") + kCrLf + "Free Spin win = " +
+                              Trim(FormatPattern(s_.SeriesWin, "### ### ###")) + kCrLf);
+  display_.SetLabel(0, {LabelKind::RtpLine, s_.TotalWin, s_.TotalBet});
+}
+
+void Game::SeriesEnd() {
+  s_.FreeSpinsActive = false;
+  s_.FreeSpinNo = 0;
+  s_.FreeWin += s_.SeriesWin;
+  s_.SeriesWinX = static_cast<float>(static_cast<double>(s_.SeriesWin) / 20.0);
+  s_.TotalWin += s_.SeriesWin;
+  s_.LineWins[kScatterSlot][kScatter][5] += s_.SeriesWin;
+  s_.SeriesWin = 0;
+  s_.Retriggered = 0;
+}
+
+void Game::CountEmptyRun() {
+  if (s_.TotalWin == s_.WinBeforeGame) {
+    if (++s_.EmptyCount == kEmptyRunSlots)
+      s_.EmptyCount = 0;
+    else
+      ++s_.EmptyRuns[s_.EmptyCount];
+  } else {
+    s_.EmptyCount = 0;
+    ++s_.EmptyRuns[0];
+  }
+}
+
+void Game::LogFinishedSeries() {
+  if (s_.FreeSpinsPlayed <= 0) return;
+  logs_.WriteFreeSpins(s_.Games - 1, s_.FreeSpinsPlayed, s_.SeriesWinX);
+  s_.FreeSpinsPlayed = 0;
+}
+
+void Game::RunPass() {
+  if (!s_.FreeSpinsActive) {
+    ++s_.Games;
+    PlayBaseGame();
+    LogFinishedSeries();
+  } else {
+    while (s_.FreeSpinNo != kSeriesSpins) {
+      ++s_.FreeSpinNo;
+      PlayFreeSpin();
+      ++s_.FreeSpinsPlayed;
+    }
+    SeriesEnd();
+    display_.SetLabel(3, {LabelKind::FreeGamesRun, s_.FreeGames, s_.FreeWin, s_.TotalBet});
+  }
+  s_.QuietMode = 1;
+  if (!s_.FreeSpinsActive) CountEmptyRun();
+
+  if (s_.Games % kLabelsEvery == 0) {
+    display_.SetLabel(1, {LabelKind::GamesCount, s_.Games});
+    display_.SetLabel(2, {LabelKind::GameWin, s_.TotalWin - s_.WinBeforeGame});
+    if (!s_.FreeSpinsActive) display_.DrawPercent();
+    display_.SetLabel(5, {LabelKind::Cash, s_.Cash});
+    if (s_.Games % kShownEvery == 0) {
+      s_.QuietMode = 0;
+      display_.ShowHits();
+    }
+    display_.ProcessEvents();
+  }
+
+  if (s_.GamesPerRun > 0 && s_.Games % s_.GamesPerRun == 0) {
+    s_.QuietMode = 0;
+    display_.ShowHits();
+    display_.Save();
+    display_.ShowMessage(BlankLed(s_.Games) + " Games!");
+    display_.SetRunFlag(false);
+  }
+}
+
+void Game::RunClick() {
+  if (!display_.RunFlagIsStop()) {
+    display_.SetRunFlag(true);
+    display_.SetAddEnabled(false);
+  } else {
+    display_.SetRunFlag(false);
+    display_.SetAddEnabled(true);
+    s_.QuietMode = 0;
+  }
+  while (display_.RunFlagIsStop()) RunPass();
+}
+
+void Game::StepClick() {
+  if (s_.Cash < kStake) {
+    display_.ShowMessage(" Add Credit ! ");
+    display_.SetStepEnabled(false);
+    display_.SetAddEnabled(true);
+    display_.FocusAdd();
+    return;
+  }
+
+  if (!s_.FreeSpinsActive) {
+    ++s_.Games;
+    PlayBaseGame();
+    LogFinishedSeries();
+  } else {
+    ++s_.FreeSpinNo;
+    if (s_.FreeSpinNo == 1 && s_.Retriggered == 0) s_.SeriesWin = 0;
+    PlayFreeSpin();
+    ++s_.FreeSpinsPlayed;
+    if (s_.FreeSpinNo == kSeriesSpins) SeriesEnd();
+  }
+
+  s_.QuietMode = 0;
+  display_.ShowHits();
+  if (!s_.FreeSpinsActive)
+    display_.SetLabel(1, {LabelKind::GamesCount, s_.Games});
+  else
+    display_.SetLabel(1, {LabelKind::FreeGamesLeft, kSeriesSpins - s_.FreeSpinNo});
+  display_.SetLabel(2, {LabelKind::GameWin, s_.TotalWin - s_.WinBeforeGame});
+  if (!s_.FreeSpinsActive) CountEmptyRun();
+  if (s_.Games % kLabelsEvery == 0) display_.DrawPercent();
+
+  if (!display_.RunFlagIsStop() && !s_.FreeSpinsActive) {
+    // The credit is 32-bit: a settlement beyond its range stops at the limit
+    // rather than wrapping round to a wrong credit.
+    const int64_t cash = (s_.TotalWin - s_.WinBeforeGame) + (int64_t{s_.Cash} - kStake);
+    constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
+    s_.Cash = static_cast<int32_t>(cash > kMax ? kMax : cash < kMin ? kMin : cash);
+    display_.SetLabel(5, {LabelKind::Cash, s_.Cash});
+  }
+}
+
+}  // namespace tamberlo

@@ -6,6 +6,7 @@
 
 #include "display.h"
 #include "game_state.h"
+#include "line_batch.h"
 #include "run_logs.h"
 
 namespace tamberlo {
@@ -30,10 +31,23 @@ class Game {
   GameState& state() { return s_; }
 
  private:
+  bool Shown() const { return s_.QuietMode == 0; }
+  void AutoStop(const char* message);
+  void BaseJackpot(int line, int32_t win);
+  void BaseTrigger(int scatters);
+  void FreeSpinJackpot(int line);
+  void AppendLineText(int line, int64_t win, int32_t count, int32_t figure);
+  void ShowScatter(int scatters, int64_t win);
+  const LineMasks& Lines();
+
+
   GameState& s_;
   Display& display_;
   RunLogs& logs_;
   GenNumberFn genNumber_;
+  // Derived from WinLineRow, which the load fills after this object exists.
+  LineMasks lineMasks_;
+  bool lineMasksReady_ = false;
 };
 
 }  // namespace tamberlo

@@ -1,6 +1,8 @@
 #pragma once
 // The three run logs, open from the main window's load until Exit:
 // Percent_10000.txt (file 101), Jackpot.txt (file 44), FreeSpins.txt (file 333).
+// Lines are built in fixed buffers and written buffered: a quiet game that
+// logs allocates nothing. A failed write throws std::runtime_error naming the file.
 #include <cstdint>
 #include <cstdio>
 
@@ -17,7 +19,8 @@ class RunLogs {
   // Percent_10000.txt, Jackpot.txt, FreeSpins.txt. Throws std::runtime_error
   // naming the file that cannot be created.
   void Open();
-  // Closes Jackpot.txt, then Percent_10000.txt, then FreeSpins.txt.
+  // Closes Jackpot.txt, then Percent_10000.txt, then FreeSpins.txt; all three
+  // are closed even when one fails, then the first failure is thrown.
   void Close();
 
   // One Jackpot.txt line: game number, 1-based line number, "  Free Spin" for free spins.

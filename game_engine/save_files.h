@@ -1,6 +1,8 @@
 #pragma once
 // What Save writes besides the hits section: the totals block appended to
-// the report, and the runs-without-a-win table empty.txt.
+// the report, and the runs-without-a-win table empty.txt. Before the first
+// game the shares have no value: the totals line then reads "no games yet"
+// and each share field of empty.txt " no games", in the fields' usual places.
 #include <string>
 
 #include "game_state.h"

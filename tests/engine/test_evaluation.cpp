@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
-#include <cstdio>
 #include <random>
 
+#include "line_batch.h"
 #include "win_lines.h"
 
 using namespace tamberlo;
@@ -183,35 +182,39 @@ TEST(EvaluateLineTest, AgreesWithTheRulesOnRandomLines) {
   }
 }
 
-TEST(EvaluateLineTest, SpeedOverRandomScreens) {
+TEST(EvaluateLinesTest, GivesEachLineWhatEvaluateLineGives) {
   GameState s = StateWithPays();
-  std::mt19937 random(7);
-  // Screens weighted like a real game: wilds and scatters are rarer.
-  std::uniform_int_distribution<int> pick(0, 39);
-  constexpr int kScreens = 1024;
-  static int16_t screens[kScreens][kRows][kReels];
-  for (auto& screen : screens) {
-    for (auto& row : screen) {
+  s.PayTable[W][2] = 2000;  // pure wilds sometimes beat the doubled pay
+  s.PayTable[3][1] = 0;     // and some results pay nothing or lose money
+  s.PayTable[4][2] = -7;
+  s.PayTable[X][0] = 0;
+  const LineMasks masks = MakeLineMasks(s);
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> pick(0, 23);
+  for (int screen = 0; screen < 100000; ++screen) {
+    // Few figures, many wilds: long runs, shared rows and every wild rule.
+    for (auto& row : s.Screen)
       for (auto& cell : row) {
         const int r = pick(random);
-        cell = static_cast<int16_t>(r < 33 ? r % 11 : (r < 37 ? W : X));
+        cell = static_cast<int16_t>(r < 14 ? r % 5 : (r < 21 ? W : X));
       }
+    int told[kLines] = {};
+    const uint32_t paying = EvaluateLines(s, masks, [&](int line, int figure, int count) {
+      ++told[line];
+      EXPECT_EQ(s.LineResult[line][0], figure);
+      EXPECT_EQ(s.LineResult[line][1], count);
+    });
+    int32_t batch[kLines][3];
+    std::copy(&s.LineResult[0][0], &s.LineResult[0][0] + kLines * 3, &batch[0][0]);
+    for (int line = 0; line < kLines; ++line) {
+      EvaluateLine(s, line);
+      const int32_t* one = s.LineResult[line];
+      ASSERT_EQ(told[line], 1) << "screen " << screen << " line " << line;
+      ASSERT_EQ(batch[line][0], one[0]) << "screen " << screen << " line " << line;
+      ASSERT_EQ(batch[line][1], one[1]) << "screen " << screen << " line " << line;
+      ASSERT_EQ(batch[line][2], one[2]) << "screen " << screen << " line " << line;
+      const bool pays = one[2] > 0 || (one[0] == W && one[1] == 5);
+      ASSERT_EQ((paying >> line) & 1u, pays ? 1u : 0u) << "screen " << screen << " line " << line;
     }
   }
-  constexpr int kRounds = 2000;
-  int64_t sum = 0;
-  const auto start = std::chrono::steady_clock::now();
-  for (int round = 0; round < kRounds; ++round) {
-    for (const auto& screen : screens) {
-      std::copy(&screen[0][0], &screen[0][0] + kCells, &s.Screen[0][0]);
-      for (int line = 0; line < kLines; ++line) {
-        EvaluateLine(s, line);
-        sum += s.LineResult[line][2];
-      }
-    }
-  }
-  const double ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
-  const double perLine = ns / (static_cast<double>(kRounds) * kScreens * kLines);
-  std::printf("EvaluateLine: %.2f ns per line (checksum %lld)\n", perLine, static_cast<long long>(sum));
-  EXPECT_GT(sum, 0);
 }
