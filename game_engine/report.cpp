@@ -26,11 +26,11 @@ std::string Cell(std::string_view text, size_t width) {
 }
 
 // Game_RTP * 100 in its shortest text with a comma before the last two
-// characters; a text of fewer than three characters is first led by zeros,
-// so 0.5 percent reads 0,50 rather than ,50.
+// characters, so 0.5 percent reads ,50. Below 0.10 percent the text has a
+// single character and no last two: it is led by zeros to read as
+// hundredths, so 0.05 percent reads 0,05.
 std::string RtpText(float rtp) {
   std::string t = PlainText(rtp * 100.0f);
-  // Below 0.10 % the text has a single digit: lead it with zeros so it still reads as hundredths.
   if (t.size() < 2) t.insert(0, 3 - t.size(), '0');
   t.insert(t.size() - 2, 1, ',');
   return t;
