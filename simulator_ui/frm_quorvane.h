@@ -111,6 +111,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   std::array<tamberlo::LabelValue, 7> labels_{};
   uint32_t dirtyLabels_ = 0;  // bit i: Label1(i) waits for the screen
   QElapsedTimer sincePush_;
+  QElapsedTimer sinceEvents_;
   RepaintThrottle repaint_;
 
   std::unique_ptr<StatisticsHits> statistics_;

@@ -17,6 +17,7 @@ namespace {
 
 // Label texts reach the screen at most this often while a run goes on.
 constexpr qint64 kLabelPushMs = RepaintThrottle::kFrameMs;
+constexpr qint64 kEventsEveryNs = 1'000'000;
 
 QString WindowText(std::string_view text) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -64,10 +65,18 @@ void frmQuorvane::AppendDetailText(std::string_view text) {
   cursor.insertText(WindowText(text));
 }
 
-// Called for every game of a run: store, format later.
+// Called for every game of a run: store, format later. Field by field, so
+// that each load matches the caller's fresh store of that field; a copy of
+// the whole value would wait for those stores to drain. Field by field, so
+// that each load matches the caller's fresh store of that field; a whole-struct
+// copy would wait for them to drain.
 void frmQuorvane::SetLabel(int index, const tamberlo::LabelValue& value) {
   if (static_cast<unsigned>(index) >= labels_.size()) return;
-  labels_[index] = value;
+  tamberlo::LabelValue& label = labels_[index];
+  label.kind = value.kind;
+  label.a = value.a;
+  label.b = value.b;
+  label.c = value.c;
   dirtyLabels_ |= 1u << index;
 }
 
@@ -108,8 +117,14 @@ void frmQuorvane::DrawPercent() {
   if (chart_) chart_->DrawPercent();
 }
 
+// Asking the window system for its events costs microseconds, a third of the
+// hundred games between two calls, so it is asked at most once a millisecond:
+// still only here, where the run lets other handlers in, and far sooner than
+// anyone can tell.
 void frmQuorvane::ProcessEvents() {
   repaint_.Start();  // only a run processes events on its own
+  if (sinceEvents_.isValid() && sinceEvents_.nsecsElapsed() < kEventsEveryNs) return;
+  sinceEvents_.start();
   if (dirtyLabels_ != 0 && sincePush_.elapsed() >= kLabelPushMs) PushLabels();
   QCoreApplication::processEvents();
 }
