@@ -57,8 +57,11 @@ SetupReading ReadSetupTexts(const SetupTexts& texts) {
   check(3, !minOk || within(v[3] - v[1], -kMaxTargetDistance, kMaxTargetDistance),
         "a number no more than " + Shown(kMaxTargetDistance) + " away from Min");
   check(4, within(v[4], -kInt32Max - 1, kInt32Max), Range(-kInt32Max - 1, kInt32Max));
-  check(5, within(v[5], 1, kInt32Max), Range(1, kInt32Max));
-  check(6, within(v[6], 1, kInt32Max), Range(1, kInt32Max));
+  // A negative length still divides the call count: a window of as many calls, without the sign.
+  for (int box : {5, 6}) {
+    check(box, within(v[box], -kInt32Max - 1, kInt32Max) && v[box] != 0,
+          Range(-kInt32Max - 1, kInt32Max) + " other than 0");
+  }
   if (reading.refusal) return reading;
 
   ChartSetup& s = reading.setup;

@@ -76,6 +76,19 @@ class ChartDrawTest : public QObject {
     QVERIFY(display_.runFlags.empty());
   }
 
+  void nextSegmentStartsFromTheLastPointRoundedHalfToEven() {
+    Reach(1, 1500);  // y = 50
+    chart_->DrawPercent();
+    Reach(2, 2400);  // 60 percent: y = 12.5, kept as 12
+    chart_->DrawPercent();
+    Reach(3, 3600);
+    chart_->DrawPercent();
+    const QImage image = chart_->ChartImage();
+    // The third segment starts at y = 12, below where the second one ended; from 13 no red
+    // would reach that low.
+    QVERIFY(ColourNear(image, Pixel(image, kWidth, 12, 12), kRed, 1));
+  }
+
   void firstSweepEndsAtTheCallFor49900Games() {
     Check("chkSave")->setChecked(true);
     Check("chkContinue")->setChecked(false);
@@ -166,6 +179,19 @@ class ChartDrawTest : public QObject {
     const QImage image = chart_->ChartImage();
     QCOMPARE(chart_test::CountColour(image, kBlue, image.rect()), 0);
     QCOMPARE(chart_test::CountColour(image, kGreen, image.rect()), 0);
+  }
+
+  void negativeWindowLengthsCountLikeTheirSize() {
+    chart_test::Answers answers(tamberlo::ui::Answer::Ok);
+    SetBoxes({{"txtCounterRST1", "-1"}, {"txtCounterRST2", "-2"}});
+    QVERIFY(answers.asked.isEmpty());
+    for (int call = 1; call <= 4; ++call) {
+      Reach(call, 1500LL * call);
+      chart_->DrawPercent();
+    }
+    QCOMPARE(PercentLines(), (QStringList{"75.000000      200 ", "75.000000      400 "}));
+    // Only a length of exactly 1 hides a line.
+    QVERIFY(chart_test::CountColour(chart_->ChartImage(), kGreen, chart_->ChartImage().rect()) > 0);
   }
 
   void greenWindowDividesByItsBetLessOne() {

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 #include <memory>
 
 #include "frm_slot_chart.h"
@@ -186,9 +187,10 @@ class ChartSetupTest : public QObject {
 
   void limitsThemselvesAreAccepted() {
     const tamberlo::chart::SetupReading reading =
-        tamberlo::chart::ReadSetupTexts({"32747", "-32768", "-1", "-29496", "-2147483648", "1", "2147483647"});
+        tamberlo::chart::ReadSetupTexts({"32747", "-32768", "-1", "-29496", "-2147483648", "-2147483648", "2147483647"});
     QVERIFY(!reading.refusal);
     QCOMPARE(reading.setup.TargetPercent, int16_t{-29496});
+    QCOMPARE(reading.setup.CounterReset[1], std::numeric_limits<int32_t>::min());
   }
 
   void refusedSetupKeepsTheLastGoodValuesAndThePanelOpen() {
