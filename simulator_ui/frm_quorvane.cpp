@@ -1,14 +1,18 @@
 #include "frm_quorvane.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 #include "frm_about_math.h"
 #include "frm_slot_chart.h"
@@ -44,8 +48,23 @@ QPushButton* Button(QWidget* parent, const QString& caption, const QColor& colou
   return button;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const QString& caption, QRect place) {
+// The check boxes are as narrow as their captions: with the style's usual
+// gap after the box, "RNG mode" and "Auto Stop" would lose their last letter.
+class NarrowCheckBoxStyle : public QProxyStyle {
+ public:
+  explicit NarrowCheckBoxStyle(QObject* owner)
+      : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+    setParent(owner);
+  }
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_CheckBoxLabelSpacing) return 3;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QCheckBox* CheckBox(QWidget* parent, const QString& caption, QRect place, QStyle* style) {
   auto* box = new QCheckBox(caption, parent);
+  box->setStyle(style);
   box->setGeometry(place);
   box->setFont(tamberlo::ui::SansFont(8.25));
   Background(box, Rgb(223, 223, 223));
@@ -95,10 +114,11 @@ void frmQuorvane::CreateControls() {
     cmdReels[reel] = Button(this, "", Rgb(223, 223, 223), TwipsRect(120 + 600 * reel, 8280, 495, 375));
   }
 
-  chkRND = CheckBox(this, "RNG mode", TwipsRect(120, 7920, 1095, 195));
+  auto* checkBoxStyle = new NarrowCheckBoxStyle(this);
+  chkRND = CheckBox(this, "RNG mode", TwipsRect(120, 7920, 1095, 195), checkBoxStyle);
   chkRND->setChecked(true);
   chkRND->setEnabled(false);
-  chkStopJP = CheckBox(this, "Auto Stop", TwipsRect(1230, 7920, 1005, 195));
+  chkStopJP = CheckBox(this, "Auto Stop", TwipsRect(1230, 7920, 1005, 195), checkBoxStyle);
 
   struct LabelPlace {
     int left, top, width;
@@ -132,6 +152,7 @@ void frmQuorvane::CreateControls() {
   txtTextBox1->setGeometry(TwipsRect(3120, 7860, 3375, 1575));
   txtTextBox1->setFont(tamberlo::ui::SansFont(8.25));
   txtTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtTextBox1->setTabChangesFocus(true);  // Tab walks the controls, as everywhere else in the window
 
   Label2 = new QLabel(this);
   Label2->setGeometry(TwipsRect(240, 6960, 2655, 795));
@@ -155,10 +176,18 @@ void frmQuorvane::CreateControls() {
 }
 
 void frmQuorvane::SetTabOrder() {
-  QWidget* order[] = {cmdStart,    cmdExit,     cmdAUTO,     txtTextBox1, cmdReels[0],
-                      cmdReels[1], cmdReels[2], cmdReels[3], cmdReels[4], chkRND,
-                      cmdSave,     cmdAdd,      txtAddCredit, chkStopJP,  cmd_OskarthDetails};
-  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  std::vector<QWidget*> order = {cmdStart,    cmdExit,     cmdAUTO,     txtTextBox1,  cmdReels[0],
+                                 cmdReels[1], cmdReels[2], cmdReels[3], cmdReels[4],  chkRND,
+                                 cmdSave,     cmdAdd,      txtAddCredit, chkStopJP,   Picture2};
+  // The symbol window is a tab stop too, with each of its cells, but a click
+  // on it leaves the focus where it was.
+  Picture2->setFocusPolicy(Qt::TabFocus);
+  for (SymbolCell* cell : Picture1) {
+    cell->setFocusPolicy(Qt::TabFocus);
+    order.push_back(cell);
+  }
+  order.push_back(cmd_OskarthDetails);
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void frmQuorvane::cmdAUTO_Click() {

@@ -34,6 +34,8 @@ std::optional<int> CharacterCode(const QKeyEvent& key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       return std::nullopt;  // moves the focus, types nothing
+    case Qt::Key_Delete:
+      return std::nullopt;  // X11 gives it the text DEL, yet it types no character
     default:
       break;
   }

@@ -67,9 +67,7 @@ void frmQuorvane::AppendDetailText(std::string_view text) {
 
 // Called for every game of a run: store, format later. Field by field, so
 // that each load matches the caller's fresh store of that field; a copy of
-// the whole value would wait for those stores to drain. Field by field, so
-// that each load matches the caller's fresh store of that field; a whole-struct
-// copy would wait for them to drain.
+// the whole value would wait for those stores to drain.
 void frmQuorvane::SetLabel(int index, const tamberlo::LabelValue& value) {
   if (static_cast<unsigned>(index) >= labels_.size()) return;
   tamberlo::LabelValue& label = labels_[index];

@@ -126,7 +126,7 @@ class TestMainCredit : public QObject {
     QCOMPARE(w.focusWidget(), w.cmdStart);
   }
 
-  void backspaceEmptiesButArrowsMoveOnly() {
+  void backspaceEmptiesButArrowsAndDeleteMoveOnly() {
     Program p;
     frmQuorvane& w = *p.window;
     OpenEntry(w);
@@ -137,6 +137,10 @@ class TestMainCredit : public QObject {
     QTest::keyClick(w.txtAddCredit, Qt::Key_Left);
     QTest::keyClick(w.txtAddCredit, Qt::Key_3);
     QCOMPARE(w.txtAddCredit->text(), QString("132"));
+    // Delete types no character, although X11 gives its key event the text DEL:
+    // it deletes as usual and keeps the rest.
+    QTest::sendKeyEvent(QTest::Click, w.txtAddCredit, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+    QCOMPARE(w.txtAddCredit->text(), QString("13"));
     // An undo cannot bring back what a key emptied.
     QTest::keyClick(w.txtAddCredit, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(w.txtAddCredit, Qt::Key_Z, Qt::ControlModifier);

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
+#include <QStyleOptionButton>
 #include <QPushButton>
 #include <QtTest>
 
@@ -104,6 +106,42 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.cmdAdd->toolTip(), QStringLiteral(" Въвеждане на кредит "));
     QCOMPARE(w.txtAddCredit->toolTip(), QStringLiteral(" Въведете кредит ! "));
     QVERIFY(w.Label2->font().bold());
+    // At 15 twips to the pixel the window stands 4 pixels from the screen's
+    // right edge and 32 above its bottom edge.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(w.pos(), QPoint(screen.right() + 1 - 676 - 4, screen.bottom() + 1 - 630 - 32));
+  }
+
+  void checkBoxCaptionsShowWhole() {
+    maintest::WorkFolder folder;
+    Program p;
+    for (QCheckBox* box : {p.window->chkRND, p.window->chkStopJP}) {
+      QStyleOptionButton option;
+      option.initFrom(box);
+      option.text = box->text();
+      const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+      QVERIFY2(room.width() >= box->fontMetrics().horizontalAdvance(box->text()), qPrintable(box->text()));
+    }
+  }
+
+  void tabWalksTheControlsInTheirOrder() {
+    maintest::WorkFolder folder;
+    Program p;
+    frmQuorvane& w = *p.window;
+    QList<QWidget*> expected = {w.cmdStart,    w.cmdExit,     w.cmdAUTO,     w.txtTextBox1,
+                                w.cmdReels[0], w.cmdReels[1], w.cmdReels[2], w.cmdReels[3],
+                                w.cmdReels[4], w.cmdSave,     w.cmdAdd,      w.chkStopJP,
+                                w.Picture2};
+    for (SymbolCell* cell : w.Picture1) expected << cell;
+    expected << w.cmd_OskarthDetails << w.cmdStart;
+    QList<QWidget*> walked = {w.focusWidget()};
+    for (int i = 1; i < expected.size(); ++i) {
+      QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+      walked << w.focusWidget();
+    }
+    QCOMPARE(walked, expected);
+    // The detail text passes Tab on rather than typing it.
+    QVERIFY(!w.txtTextBox1->toPlainText().contains('\t'));
   }
 
   void stepPlaysAndShowsOneGame() {
