@@ -191,13 +191,21 @@ void frmQuorvane::SetTabOrder() {
 }
 
 void frmQuorvane::cmdAUTO_Click() {
-  game_.RunClick();
+  try {
+    game_.RunClick();
+  } catch (const std::exception& error) {
+    EndOnError(error.what());
+  }
   repaint_.Stop();
   PushLabels();  // a run always ends with the labels on screen
 }
 
 void frmQuorvane::cmdStart_Click() {
-  game_.StepClick();
+  try {
+    game_.StepClick();
+  } catch (const std::exception& error) {
+    EndOnError(error.what());
+  }
   PushLabels();
 }
 
@@ -208,9 +216,26 @@ void frmQuorvane::cmdSave_Click() {
 }
 
 void frmQuorvane::cmdExit_Click() {
-  logs_.Close();
+  try {
+    logs_.Close();
+  } catch (const std::exception& error) {
+    EndOnError(error.what());
+  }
   std::fflush(nullptr);
   std::exit(0);
+}
+
+// A run log that cannot be written ends the program, as any run-time error
+// does, but says which file, and keeps what the other logs hold.
+void frmQuorvane::EndOnError(const std::string& message) {
+  tamberlo::ui::ReportError(message);
+  try {
+    logs_.Close();
+  } catch (const std::exception&) {
+    // Already reported: the first failure is the one that matters.
+  }
+  std::fflush(nullptr);
+  std::exit(1);
 }
 
 void frmQuorvane::cmdReels_Click(int index) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "display.h"
 #include "frm_quorvane_repaint.h"
@@ -101,6 +102,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   void CreateControls();
   void SetTabOrder();
   void SetUpCreditBox();  // its keys reach txtAddCredit_KeyPress first
+  [[noreturn]] void EndOnError(const std::string& message);
 
   tamberlo::GameState& state_;
   tamberlo::RunLogs& logs_;

@@ -18,11 +18,6 @@ int32_t ClockSeed() {
   return static_cast<int32_t>(source() >> 16);
 }
 
-void ReportStartupError(const std::string& message) {
-  std::fprintf(stderr, "Tamberlo: %s\n", message.c_str());
-  MessageBox(nullptr, QString::fromStdString(message));
-}
-
 std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs) {
   corvello::SetFailureReporter(
       [](const std::string& message) { MessageBox(nullptr, QString::fromStdString(message)); });
@@ -38,7 +33,7 @@ std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs) {
     window->ShowWindows();
     return window;
   } catch (const std::exception& error) {
-    ReportStartupError(error.what());
+    ReportError(error.what());
     return nullptr;
   }
 }

@@ -17,7 +17,4 @@ int32_t ClockSeed();
 // standard error) and the result is empty; no window has been shown then.
 std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs);
 
-// What a failed start tells the user.
-void ReportStartupError(const std::string& message);
-
 }  // namespace tamberlo::ui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace tamberlo::ui {
 namespace {
@@ -73,6 +74,11 @@ Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons) {
     default:
       return Answer::Ok;
   }
+}
+
+void ReportError(const std::string& message) {
+  std::fprintf(stderr, "Tamberlo: %s\n", message.c_str());
+  MessageBox(nullptr, QString::fromStdString(message));
 }
 
 void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -32,6 +33,9 @@ Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons = Button
 // restores the real boxes.
 using MessageResponder = std::function<Answer(const QString& text, Buttons buttons)>;
 void SetMessageResponder(MessageResponder responder);
+
+// What the program tells the user when it cannot go on: standard error and a message box.
+void ReportError(const std::string& message);
 
 void Beep();
 // Tests count beeps; an empty hook restores the real beep.

@@ -40,6 +40,7 @@ bool IsBold(const QPushButton* button) { return button->font().bold(); }
 // Child mode: start the game in `folder`, run, and click Exit from inside the run.
 int ExitMidRun(const char* folder) {
   QDir::setCurrent(folder);
+  tamberlo::ui::SetMessageResponder([](const QString&, Buttons) { return Answer::Ok; });
   Program program;
   if (!program.window) return 2;
   QTimer::singleShot(700, program.window->cmdExit, &QPushButton::click);
@@ -243,6 +244,17 @@ class TestMainWindow : public QObject {
       const QByteArray text = maintest::ReadFile(log);
       QVERIFY2(text.isEmpty() || text.endsWith("\r\n"), log);
     }
+  }
+
+  void aLogThatCannotBeWrittenEndsTheProgramNamingIt() {
+    maintest::WorkFolder folder;
+    QVERIFY(QFile::link("/dev/full", "FreeSpins.txt"));
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--exit-mid-run", folder.Path()});
+    QVERIFY(child.waitForFinished(60'000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1);
+    QVERIFY(child.readAllStandardError().contains("FreeSpins.txt"));
   }
 
   void screenshotAfterAStep() {
