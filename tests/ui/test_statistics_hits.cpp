@@ -1,38 +1,78 @@
-// The statistics window: its load, the refresh and its colours, the hits
-// section of the report and the clipboard text.
+// The statistics window: the refresh and its colours, the grid on screen, the
+// clipboard copy, and Save's files (report section, empty.txt, failures).
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
-#include <cstdio>
-#include <string>
-#include <vector>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "save_files.h"
+#include "statistics_clipboard.h"
 #include "statistics_hits.h"
-#include "statistics_test_state.h"
+#include "ui_platform.h"
 
 namespace {
 
+constexpr size_t kSectionSize = 17 + 53 * 277;  // "HIT DESCRIPTION" and 53 grid lines, CR LF each
+
+// As the load leaves it: pays for 3..5 of every figure, for 2 of the high ones only.
+tamberlo::GameState Loaded() {
+  tamberlo::GameState s;
+  for (int f = 0; f < tamberlo::kFigures; ++f) {
+    s.FigureNameList.push_back(f == 8 ? "Treasure Chest" : "Figure" + std::to_string(f));
+    s.PayTable[f][2] = int16_t(f >= 9 ? 2 : 0);
+    for (int count = 3; count <= 5; ++count) s.PayTable[f][count] = int16_t(count * 100 + f);
+  }
+  s.ReportFileName = "Temp1.txt";
+  return s;
+}
+
 int RowOf(int figure, int count) { return 4 * figure + count - 1; }
 
-std::string Cell(const StatisticsHits& w, int row, int col) { return std::string(w.Grid().Text(row, col)); }
+QString Cell(const StatisticsHits& w, int row, int col) { return GridString(w.Grid().Text(row, col)); }
 
-std::vector<std::string> SplitCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  lines.push_back(text.substr(start));
-  return lines;
+std::string ReadFile(const std::string& path) {
+  std::ostringstream out;
+  out << std::ifstream(path, std::ios::binary).rdbuf();
+  return out.str();
 }
 
-std::string SavedSection(StatisticsHits& w) {
+QStringList SectionLines(StatisticsHits& w) {
   std::FILE* file = std::tmpfile();
+  QByteArray text;
   const bool ok = w.SaveHits(file);
   std::rewind(file);
-  std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text.push_back(static_cast<char>(c));
+  for (int c; ok && (c = std::fgetc(file)) != EOF;) text.append(char(c));
   std::fclose(file);
-  return ok ? text : std::string();
+  return QString::fromLatin1(text).split("\r\n");
 }
+
+// A fresh current folder that records message boxes and beeps.
+struct Sandbox {
+  QTemporaryDir dir;
+  QString previous = QDir::currentPath();
+  QStringList messages;
+  int beeps = 0;
+  Sandbox() {
+    QDir::setCurrent(dir.path());
+    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) {
+      messages << text;
+      return tamberlo::ui::Answer::Ok;
+    });
+    tamberlo::ui::SetBeepHook([this] { ++beeps; });
+  }
+  ~Sandbox() {
+    QDir::setCurrent(previous);
+    tamberlo::ui::SetMessageResponder({});
+    tamberlo::ui::SetBeepHook({});
+    tamberlo::ui::SetClipboardWriter({});
+  }
+};
 
 }  // namespace
 
@@ -40,177 +80,200 @@ class StatisticsHitsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void loadWritesHeadersLabelsAndPays() {
-    const tamberlo::GameState s = LoadedState();
+  // Red: a count that pays moved since the last refresh (empty reads 0); yellow: one that pays nothing; white: still.
+  void refreshColoursWhatMoved_data() {
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("hits");  // at each refresh
+    QTest::addColumn<QString>("colours");  // after each refresh
+    QTest::newRow("paying, then still") << 0 << 3 << 0 << QList<int>{5, 5} << "RW";
+    QTest::newRow("paying nothing, then still") << 0 << 2 << 1 << QList<int>{3, 3} << "YW";
+    QTest::newRow("scatter slot, growing") << 12 << 3 << 20 << QList<int>{4, 6} << "RR";
+    QTest::newRow("never hit") << 5 << 4 << 6 << QList<int>{0, 0} << "WW";
+    QTest::newRow("went down") << 3 << 2 << 4 << QList<int>{2, 0} << "YY";
+  }
+  void refreshColoursWhatMoved() {
+    QFETCH(int, figure);
+    QFETCH(int, count);
+    QFETCH(int, slot);
+    QFETCH(QList<int>, hits);
+    QFETCH(QString, colours);
+    tamberlo::GameState s = Loaded();
     StatisticsHits w(s);
-    QCOMPARE(w.windowTitle(), QString("Statistics (HITS)"));
-    QCOMPARE(Cell(w, 0, 0), "Win Name");
-    QCOMPARE(Cell(w, 0, 1), "Line 1");
-    QCOMPARE(Cell(w, 0, 20), "Line 20");
-    QCOMPARE(Cell(w, 0, 21), "SPECIAL");
-    QCOMPARE(Cell(w, 0, 22), "HITS");
-    QCOMPARE(Cell(w, 0, 23), "WIN");
-    QCOMPARE(Cell(w, 0, 24), "TOTAL");
-    QCOMPARE(Cell(w, 1, 0), " 2 Ten");
-    QCOMPARE(Cell(w, RowOf(8, 3), 0), " 3 Treasure Chest");
-    QCOMPARE(Cell(w, 52, 0), " 5 Scatter");
-    QCOMPARE(Cell(w, 1, 23), "0");
-    QCOMPARE(Cell(w, 52, 23), "700");
-    for (int row = 1; row <= 52; ++row) {
-      for (int col = 1; col <= 24; ++col) {
-        if (col != 23) QCOMPARE(Cell(w, row, col), "");
-        QVERIFY(w.Grid().Colour(row, col) == CellColour::Default);
-      }
+    QVERIFY(w.Grid().Colour(RowOf(figure, count), slot + 1) == CellColour::Default);
+    for (int i = 0; i < hits.size(); ++i) {
+      s.LineHits[slot][count][figure] = hits[i];
+      w.ShowHits();
+      QCOMPARE("DWRY"[int(w.Grid().Colour(RowOf(figure, count), slot + 1))], colours[i].toLatin1());
+      QCOMPARE(Cell(w, RowOf(figure, count), slot + 1), QString::number(hits[i]));
     }
-    // The view shows the same cells, the fixed ones as its headers.
-    QCOMPARE(w.MSFlexGrid1()->model()->headerData(51, Qt::Vertical).toString(), QString(" 5 Scatter"));
+    for (int col = 22; col <= 24; ++col) QVERIFY(w.Grid().Colour(RowOf(figure, count), col) == CellColour::Default);
   }
 
-  void firstRefreshColoursWhatMovedFromEmpty() {
-    tamberlo::GameState s = LoadedState();
-    s.LineHits[0][3][0] = 5;    // paying combination
-    s.LineHits[1][2][0] = 3;    // combination that pays nothing
-    s.LineHits[20][3][12] = 4;  // scatter slot
-    s.LineWins[0][0][3] = 25;
-    s.LineWins[20][12][3] = 40;
-    s.LineWins[20][12][5] = 12345;  // finished series land here
-    StatisticsHits w(s);
-    w.ShowHits();
-
-    QCOMPARE(Cell(w, RowOf(0, 3), 1), "5");
-    QVERIFY(w.Grid().Colour(RowOf(0, 3), 1) == CellColour::Red);
-    QCOMPARE(Cell(w, RowOf(0, 2), 2), "3");
-    QVERIFY(w.Grid().Colour(RowOf(0, 2), 2) == CellColour::Yellow);
-    QCOMPARE(Cell(w, RowOf(12, 3), 21), "4");
-    QVERIFY(w.Grid().Colour(RowOf(12, 3), 21) == CellColour::Red);
-    QCOMPARE(Cell(w, RowOf(5, 4), 7), "0");
-    QVERIFY(w.Grid().Colour(RowOf(5, 4), 7) == CellColour::White);
-
-    QCOMPARE(Cell(w, RowOf(0, 3), 22), "5");
-    QCOMPARE(Cell(w, RowOf(0, 3), 24), "25");
-    QCOMPARE(Cell(w, RowOf(12, 3), 22), "4");
-    QCOMPARE(Cell(w, RowOf(12, 3), 24), "40");
-    QCOMPARE(Cell(w, RowOf(12, 5), 24), "12345");
-    QCOMPARE(Cell(w, RowOf(3, 4), 24), "0");
-    // Sums and pays keep the grid's own colours.
-    for (int col = 22; col <= 24; ++col) QVERIFY(w.Grid().Colour(RowOf(0, 3), col) == CellColour::Default);
-  }
-
-  void laterRefreshesCompareWithTheLastOne() {
-    tamberlo::GameState s = LoadedState();
-    s.LineHits[4][5][9] = 7;
-    s.LineHits[4][2][3] = 2;
-    StatisticsHits w(s);
-    w.ShowHits();
-    w.ShowHits();
-    for (int row = 1; row <= 52; ++row)
-      for (int col = 1; col <= 21; ++col) QVERIFY(w.Grid().Colour(row, col) == CellColour::White);
-
-    s.LineHits[4][5][9] = 8;
-    s.LineHits[4][2][3] = 0;  // a count that went down has moved too
-    s.PayTable[3][2] = 0;
-    w.ShowHits();
-    QVERIFY(w.Grid().Colour(RowOf(9, 5), 5) == CellColour::Red);
-    QVERIFY(w.Grid().Colour(RowOf(3, 2), 5) == CellColour::Yellow);
-    QVERIFY(w.Grid().Colour(RowOf(9, 5), 4) == CellColour::White);
-    QCOMPARE(Cell(w, RowOf(9, 5), 22), "8");
-  }
-
-  void refreshIsSkippedWhenMinimisedOrQuiet() {
-    tamberlo::GameState s = LoadedState();
-    s.LineHits[0][3][0] = 5;
-    StatisticsHits w(s);
-    w.show();
-    QVERIFY(!w.isMinimized());
-    w.showMinimized();
-    w.ShowHits();
-    QCOMPARE(Cell(w, RowOf(0, 3), 1), "");
-    w.showNormal();
-    s.QuietMode = 1;
-    w.ShowHits();
-    QCOMPARE(Cell(w, RowOf(0, 3), 1), "");
-    s.QuietMode = 0;
-    w.ShowHits();
-    QCOMPARE(Cell(w, RowOf(0, 3), 1), "5");
-  }
-
-  void hitsSectionIsFiftyFourFixedLines() {
-    tamberlo::GameState s = LoadedState();
-    s.LineHits[0][3][0] = 123456789012LL;  // wider than a cell: cut to 11
-    StatisticsHits w(s);
-    const std::string text = SavedSection(w);
-    QVERIFY(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
-    std::vector<std::string> lines = SplitCrLf(text.substr(0, text.size() - 2));
-    QCOMPARE(lines.size(), size_t{54});
-    QCOMPARE(lines[0], "HIT DESCRIPTION");
-    for (size_t i = 1; i < lines.size(); ++i) QCOMPARE(lines[i].size(), size_t{275});
-    QCOMPARE(lines[1].substr(0, 33), "Win Name   Line 1     Line 2     ");
-    QCOMPARE(lines[1].substr(10 * 11, 22), "Line 10    Line 11    ");
-    QCOMPARE(lines[1].substr(22 * 11), "HITS       WIN        TOTAL      ");
-    QCOMPARE(lines[1 + RowOf(8, 3)].substr(0, 22), " 3 Treasure0          ");
-    QCOMPARE(lines[1 + RowOf(0, 3)].substr(11, 11), "12345678901");
-    QCOMPARE(Cell(w, RowOf(8, 3), 0), " 3 Treasure Chest");  // kept whole in the grid
-  }
-
-  void saveHitsRefreshesAMinimisedWindowButNotAQuietRun() {
-    tamberlo::GameState s = LoadedState();
+  void refreshIsSkippedWhenMinimisedOrQuietButSaveRefreshesAMinimisedWindow() {
+    tamberlo::GameState s = Loaded();
     s.LineHits[2][4][1] = 9;
     StatisticsHits w(s);
     w.show();
     w.showMinimized();
-    std::string text = SavedSection(w);
+    w.ShowHits();
+    QCOMPARE(Cell(w, RowOf(1, 4), 3), QString());
+    QCOMPARE(SectionLines(w)[1 + RowOf(1, 4)].mid(33, 11), QString("9          "));
     QVERIFY(w.isMinimized());
-    QCOMPARE(SplitCrLf(text)[1 + RowOf(1, 4)].substr(33, 11), "9          ");
-
+    w.showNormal();
     s.LineHits[2][4][1] = 10;
     s.QuietMode = 1;
-    text = SavedSection(w);
-    QCOMPARE(SplitCrLf(text)[1 + RowOf(1, 4)].substr(33, 11), "9          ");
+    w.ShowHits();
+    QCOMPARE(SectionLines(w)[1 + RowOf(1, 4)].mid(33, 11), QString("9          "));
   }
 
-  void clipboardTextOfAFreshGrid() {
-    tamberlo::GameState s = LoadedState();
+  void hitsSectionIsFiftyFourLinesOf275Characters() {
+    tamberlo::GameState s = Loaded();
+    s.LineHits[0][3][0] = 123456789012LL;  // wider than a cell: cut to 11
+    StatisticsHits w(s);
+    const QStringList lines = SectionLines(w);
+    QCOMPARE(lines.size(), 55);
+    QCOMPARE(lines[0], QString("HIT DESCRIPTION"));
+    QVERIFY(lines[54].isEmpty());  // nothing after the last CR LF
+    for (int i = 1; i < 54; ++i) QCOMPARE(lines[i].size(), 275);
+    QCOMPARE(lines[1].left(33), QString("Win Name   Line 1     Line 2     "));
+    QCOMPARE(lines[1].mid(20 * 11), QString("Line 20    SPECIAL    HITS       WIN        TOTAL      "));
+    QCOMPARE(lines[1 + RowOf(8, 3)].left(22), QString(" 3 Treasure0          "));
+    QCOMPARE(lines[1 + RowOf(0, 3)].mid(11, 11), QString("12345678901"));
+  }
+
+  void clipboardTextIsTheGridAndFourTotals() {
+    tamberlo::GameState s = Loaded();
     s.TotalBet = 2000;
     s.TotalWin = 1900;
     s.FreeGames = 3;
     s.FreeWin = 450;
+    s.LineHits[0][3][12] = 1;
+    s.LineHits[20][3][12] = 4;
+    s.LineWins[0][12][3] = 25;
+    s.LineWins[20][12][3] = 40;
     StatisticsHits w(s);
-    const std::string text = w.GridClipboardText().toStdString();
-    const std::vector<std::string> lines = SplitCrLf(text);
-    QCOMPARE(lines.size(), size_t{55});
-    QVERIFY(lines[0].starts_with("Win Name\tLine 1\tLine 2\t"));
-    QVERIFY(lines[0].ends_with("SPECIAL\tHITS\tWIN\tTOTAL\t"));
-    QCOMPARE(lines[1], " 2 Ten\t" + std::string(22, '\t') + "0\t\t");
-    for (int i = 0; i < 53; ++i) QVERIFY(lines[static_cast<size_t>(i)].ends_with('\t'));
-    QCOMPARE(lines[53], "TotalBet\t2000\tTotalWin\t1900");
-    QCOMPARE(lines[54], "FreeGames\t3\tFreeWin\t450");
+    QCOMPARE(w.GridClipboardText().split("\r\n")[RowOf(12, 3)], " 3 Figure12\t" + QString(22, '\t') + "312\t\t");
+    w.ShowHits();
+    const QStringList lines = w.GridClipboardText().split("\r\n");
+    QCOMPARE(lines.size(), 55);
+    QString header = "Win Name\t";
+    for (int line = 1; line <= 20; ++line) header += QString("Line %1\t").arg(line);
+    QCOMPARE(lines[0], header + "SPECIAL\tHITS\tWIN\tTOTAL\t");
+    QCOMPARE(lines[RowOf(12, 3)], " 3 Figure12\t1\t" + QString("0\t").repeated(19) + "4\t5\t312\t65\t");
+    QCOMPARE(lines[53], QString("TotalBet\t2000\tTotalWin\t1900"));
+    QCOMPARE(lines[54], QString("FreeGames\t3\tFreeWin\t450"));
   }
 
-  void gridFillsTheWindowAndShowsTheColours() {
-    tamberlo::GameState s = LoadedState();
-    s.LineHits[0][2][0] = 1;  // yellow: row 1, column 1
-    s.LineHits[1][2][0] = 0;
-    s.LineHits[2][2][0] = 0;
-    s.LineHits[1][3][0] = 4;  // red: row 2, column 2
+  void aClickCopiesWithTwoMessagesOnlyWhenTheClipboardTookIt_data() {
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("taken") << true;
+    QTest::newRow("refused") << false;
+  }
+  void aClickCopiesWithTwoMessagesOnlyWhenTheClipboardTookIt() {
+    QFETCH(bool, taken);
+    Sandbox sandbox;
+    const tamberlo::GameState s = Loaded();
+    StatisticsHits w(s);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList seen;  // the label's texts, in turn
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+      if (w.Label1()->isVisible() && (seen.isEmpty() || seen.last() != w.Label1()->text())) seen << w.Label1()->text();
+    });
+    poll.start(50);
+    if (!taken) tamberlo::ui::SetClipboardWriter([](const QString&) { return false; });
+    const auto start = std::chrono::steady_clock::now();
+    QTest::mouseClick(w.MSFlexGrid1()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+
+    QStringList expected{QString::fromUtf8("Копиране на данните в клипборда!")};
+    if (taken) expected << QString::fromUtf8("Данните са в клипборда!");
+    QCOMPARE(seen, expected);
+    QVERIFY(took.count() > expected.size() - 0.1 && took.count() < expected.size() + 0.9);  // a second each
+    QVERIFY(!w.Label1()->isVisible());
+    const QSize outer = w.frameGeometry().size() - w.Label1()->size();
+    QCOMPARE(w.Label1()->pos(), QPoint(outer.width() / 2, outer.height() / 2));
+    QCOMPARE(sandbox.beeps, taken ? 1 : 0);
+    QCOMPARE(sandbox.messages.size(), taken ? 0 : 1);
+    if (taken) QCOMPARE(QGuiApplication::clipboard()->text(), w.GridClipboardText());
+  }
+
+  void theGridFillsTheWindowAndShowsTheLastRefresh() {
+    tamberlo::GameState s = Loaded();
+    s.LineHits[0][2][0] = 1;
     StatisticsHits w(s);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.resize(640, 420);
     QCoreApplication::processEvents();
-    QCOMPARE(w.MSFlexGrid1()->geometry(), w.rect());
-    w.ShowHits();
-    const QImage image = w.grab().toImage();
-    if (const QByteArray path = qgetenv("STATISTICS_GRAB_PNG"); !path.isEmpty()) image.save(QString(path));
-
     QTableView* view = w.MSFlexGrid1();
+    QCOMPARE(view->geometry(), w.rect());
+    QCOMPARE(view->model()->headerData(51, Qt::Vertical).toString(), QString(" 5 Figure12"));
+    QCOMPARE(view->model()->headerData(23, Qt::Horizontal).toString(), QString("TOTAL"));
+    QSignalSpy told(view->model(), &QAbstractItemModel::dataChanged);
+    w.ShowHits();
+    s.LineHits[1][3][0] = 4;  // red: row 2, column 2
+    s.LineHits[1][2][0] = 2;  // yellow: row 1, column 2
+    w.ShowHits();
+    QCOMPARE(told.size(), 1);                         // the views hear of quick refreshes once ...
+    QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 1000);  // ... and always of the last one
+    const QImage image = w.grab().toImage();
     auto pixelAt = [&](int row, int col) {
-      const QRect cell = view->visualRect(view->model()->index(row - 1, col - 1));
-      const QPoint p = view->viewport()->mapTo(&w, cell.topLeft() + QPoint(3, 3));
-      return image.pixelColor(p * image.devicePixelRatio());
+      const QPoint at = view->visualRect(view->model()->index(row - 1, col - 1)).topLeft() + QPoint(3, 3);
+      return image.pixelColor(view->viewport()->mapTo(&w, at) * image.devicePixelRatio());
     };
-    QCOMPARE(pixelAt(1, 1), QColor(255, 255, 0));
     QCOMPARE(pixelAt(2, 2), QColor(255, 0, 0));
-    QCOMPARE(pixelAt(1, 2), QColor(255, 255, 255));
+    QCOMPARE(pixelAt(1, 2), QColor(255, 255, 0));
+    QCOMPARE(pixelAt(1, 1), QColor(255, 255, 255));
+  }
+
+  // The report gets a totals block and a hits section per Save; empty.txt is rewritten in place.
+  void twoSavesAppendTwoBlocksAndRewriteEmptyRuns() {
+    Sandbox sandbox;
+    const std::string description = "  Company: x\r\nPAYTABLE DESCRIPTION\r\n";
+    std::ofstream("Temp1.txt", std::ios::binary) << description;
+    tamberlo::GameState s = Loaded();
+    s.Games = 10;
+    s.EmptyRuns[0] = 3;
+    s.LineHits[3][3][2] = 4;  // row (2, 3), line 4
+    StatisticsHits w(s);
+    QVERIFY(tamberlo::ui::SaveResults(s, w, &w));
+    std::string expected = description + tamberlo::TotalsBlock(s) + SectionLines(w).join("\r\n").toStdString();
+    QCOMPARE(tamberlo::EmptyRunsRecords(s).size(), size_t{1250});
+    QCOMPARE(ReadFile("empty.txt"), tamberlo::EmptyRunsRecords(s));
+
+    std::ofstream("empty.txt", std::ios::binary) << std::string(1400, 'x');
+    s.Games = 20;
+    s.EmptyRuns[1] = 1;
+    s.LineHits[3][3][2] = 6;
+    QVERIFY(tamberlo::ui::SaveResults(s, w, &w));
+    expected += tamberlo::TotalsBlock(s) + SectionLines(w).join("\r\n").toStdString();
+    QCOMPARE(ReadFile("Temp1.txt"), expected);
+    QCOMPARE(expected.substr(expected.size() - kSectionSize + 17 + 10 * 277 + 44, 11), std::string("6          "));
+    QCOMPARE(ReadFile("empty.txt"), tamberlo::EmptyRunsRecords(s) + std::string(150, 'x'));  // the tail is kept
+    QVERIFY(sandbox.messages.isEmpty());
+  }
+
+  void aSaveThatCannotWriteSaysSoAndFails_data() {
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("report") << "Temp1.txt";
+    QTest::newRow("empty runs") << "empty.txt";
+  }
+  void aSaveThatCannotWriteSaysSoAndFails() {
+    QFETCH(QString, blocked);
+    Sandbox sandbox;
+    std::filesystem::create_directory(blocked.toStdString());
+    const tamberlo::GameState s = Loaded();
+    StatisticsHits w(s);
+    QVERIFY(!tamberlo::ui::SaveResults(s, w, &w));
+    QCOMPARE(sandbox.messages.size(), 1);
+    QVERIFY(sandbox.messages[0].contains(blocked));
+    // The report comes first, made when missing; a failed one writes no empty.txt.
+    QCOMPARE(std::filesystem::is_regular_file("Temp1.txt"), blocked == "empty.txt");
+    QCOMPARE(std::filesystem::exists("empty.txt"), blocked == "empty.txt");
   }
 };
 
