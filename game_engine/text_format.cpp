@@ -319,23 +319,4 @@ double RoundHalfEven(double value) {
   return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-PrintZoneLine& PrintZoneLine::Text(std::string_view text) {
-  line_.append(text);
-  return *this;
-}
-
-PrintZoneLine& PrintZoneLine::Number(int64_t value) {
-  line_.append(BlankLed(value));
-  line_.push_back(' ');
-  return *this;
-}
-
-PrintZoneLine& PrintZoneLine::Comma() {
-  constexpr size_t kZone = 14;
-  line_.resize((line_.size() / kZone + 1) * kZone, ' ');
-  return *this;
-}
-
-std::string PrintZoneLine::End() const { return line_ + "\r\n"; }
-
 }  // namespace tamberlo

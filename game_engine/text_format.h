@@ -1,6 +1,6 @@
 #pragma once
 // The program's number texts, in one place: display patterns, the plain and
-// blank-led forms, lenient reading, half-to-even rounding and print zones.
+// blank-led forms, lenient reading and half-to-even rounding.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,21 +36,5 @@ double ReadLenient(std::string_view text);
 
 // Nearest whole number, a half to the even neighbour.
 double RoundHalfEven(double value);
-
-// A file line built of items in print zones of 14 columns: Comma() moves to
-// the start of the next zone (columns 1, 15, 29, ...); Number() writes a
-// number item blank-led with one trailing blank; Text() writes text as is.
-// End() returns the line with CR LF.
-class PrintZoneLine {
- public:
-  PrintZoneLine& Text(std::string_view text);
-  PrintZoneLine& Number(int64_t value);
-  PrintZoneLine& Comma();
-  std::string End() const;
-  const std::string& Current() const { return line_; }
-
- private:
-  std::string line_;
-};
 
 }  // namespace tamberlo
