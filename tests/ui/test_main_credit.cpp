@@ -5,41 +5,39 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <limits>
 #include <optional>
 
 #include "credit_amount.h"
-#include "frm_quorvane.h"
-#include "startup.h"
 #include "test_main_game.h"
-#include "ui_platform.h"
-
-using tamberlo::ui::Answer;
-using tamberlo::ui::Buttons;
 
 namespace {
 
-struct Program {
+struct Game {
   maintest::WorkFolder folder;
-  tamberlo::GameState state;
-  tamberlo::RunLogs logs;
-  std::unique_ptr<frmQuorvane> window;
-  Program() : window(tamberlo::ui::Main(state, logs)) {}
+  maintest::Program program;
+  frmQuorvane& w = *program.window;
+  tamberlo::GameState& state = program.state;
 };
 
-QList<QPushButton*> BottomButtons(const frmQuorvane& w) {
-  return {w.cmdAdd, w.cmdExit, w.cmdAUTO, w.cmdStart, w.cmdSave};
+void ExpectBottomButtons(const frmQuorvane& w, bool enabled) {
+  for (QPushButton* button : {w.cmdAdd, w.cmdExit, w.cmdAUTO, w.cmdStart, w.cmdSave})
+    QVERIFY2(button->isEnabled() == enabled, qPrintable(button->text()));
 }
 
+// Add opens an empty box, focused, with the other buttons off.
 void OpenEntry(frmQuorvane& w) {
   QTest::mouseClick(w.cmdAdd, Qt::LeftButton);
   QVERIFY(w.txtAddCredit->isVisible());
   QCOMPARE(w.txtAddCredit->text(), QString());
   QCOMPARE(w.focusWidget(), w.txtAddCredit);
-  for (QPushButton* button : BottomButtons(w)) QVERIFY2(!button->isEnabled(), qPrintable(button->text()));
+  ExpectBottomButtons(w, false);
 }
 
-void Enter(frmQuorvane& w) { QTest::keyClick(w.txtAddCredit, Qt::Key_Return); }
+void Add(frmQuorvane& w, const QString& keys) {
+  OpenEntry(w);
+  QTest::keyClicks(w.txtAddCredit, keys);
+  QTest::keyClick(w.txtAddCredit, Qt::Key_Return);
+}
 
 }  // namespace
 
@@ -47,209 +45,114 @@ class TestMainCredit : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    tamberlo::ui::SetMessageResponder([this](const QString& text, Buttons) {
-      messages_ << text;
-      return Answer::Ok;
-    });
-    messages_.clear();
-  }
-  void cleanup() { tamberlo::ui::SetMessageResponder({}); }
-
-  void readsOnlyCleanNumbers_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<int32_t>>("value");
-    auto row = [](const char* name, const char* text, std::optional<int32_t> value) {
-      QTest::newRow(name) << QString(text) << value;
-    };
-    row("plain", "500", 500);
-    row("blanks around", " \t42  ", 42);
-    row("plus", "+7", 7);
-    row("negative", "-42", -42);
-    row("leading zeros", "000000000000012", 12);
-    row("half down to even", "2.5", 2);
-    row("half up to even", "3.5", 4);
-    row("past half", "2.5000001", 3);
-    row("negative half", "-2.5", -2);
-    row("fraction only", ".5", 0);
-    row("largest", "2147483647.4", std::numeric_limits<int32_t>::max());
-    row("rounds past largest", "2147483647.5", std::nullopt);
-    row("smallest", "-2147483648", std::numeric_limits<int32_t>::min());
-    row("below smallest", "-2147483649", std::nullopt);
-    row("many digits", "1000000000000000000000000000005", std::nullopt);
-    for (const char* bad : {"", "  ", "-", ".", "+.", "1 000", "1,5", "12a", "a5", "--1", "+-1", "- 5", "1e3",
-                            "0x10", "1..2", "1.5x"}) {
-      row(qPrintable(QString("unreadable '%1'").arg(bad)), bad, std::nullopt);
-    }
-  }
   void readsOnlyCleanNumbers() {
-    QFETCH(QString, text);
-    QFETCH(std::optional<int32_t>, value);
-    QCOMPARE(tamberlo::ui::ReadCreditAmount(text.toStdString()), value);
+    const std::optional<int32_t> no;
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {" \t42  ", 42}, {"+7", 7}, {"-42", -42}, {"000000000000012", 12}, {"2.5000001", 3}, {"-2.5", -2},
+        {".5", 0}, {"2147483647.4", INT32_MAX}, {"2147483647.5", no}, {"-2147483648", INT32_MIN},
+        {"-2147483649", no}, {"18446744073709551621", no} /* 2^64 + 5 */, {"", no}, {"-", no}, {".", no},
+        {"1 000", no}, {"1,5", no}, {"a5", no}, {"--1", no}, {"- 5", no}, {"1e3", no}, {"1..2", no}, {"1.5x", no}};
+    for (const auto& [text, value] : cases) QVERIFY2(tamberlo::ui::ReadCreditAmount(text) == value, text);
   }
 
-  // Every key but a digit empties the box before it takes effect.
-  void typedAmount_data() {
+  // Every key but a digit empties the box before it takes effect; pasted text
+  // becomes the box's only text; Esc leaves without adding and keeps the text.
+  void enteredAmount_data() {
     QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clip");  // pasted after the keys, unless empty
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("after");  // the box's text once Enter has read it
+    QTest::addColumn<bool>("esc");
+    QTest::addColumn<QString>("after");  // the box's text once Enter or Esc has ended the entry
     QTest::addColumn<int>("added");
-    QTest::newRow("nothing") << "" << "" << "0" << 0;
-    QTest::newRow("amount") << "500" << "500" << "500" << 500;
-    QTest::newRow("minus") << "-500" << "-500" << "0" << 0;
-    QTest::newRow("letter") << "12a5" << "a5" << "0" << 0;
-    QTest::newRow("eleven nines") << "99999999999" << "99999999999" << "0" << 0;
-    QTest::newRow("blank") << "73 5" << " 5" << " 5" << 5;
-    QTest::newRow("point") << "7.5" << ".5" << ".5" << 0;
+    QTest::newRow("nothing") << "" << "" << "" << false << "0" << 0;
+    QTest::newRow("amount") << "500" << "" << "500" << false << "500" << 500;
+    QTest::newRow("minus") << "-500" << "" << "-500" << false << "0" << 0;
+    QTest::newRow("letter") << "12a5" << "" << "a5" << false << "0" << 0;
+    QTest::newRow("eleven nines") << "99999999999" << "" << "99999999999" << false << "0" << 0;
+    QTest::newRow("blank") << "73 5" << "" << " 5" << false << " 5" << 5;
+    QTest::newRow("esc") << "77" << "" << "77" << true << "77" << 0;
+    QTest::newRow("paste number") << "77" << " 300 " << " 300 " << false << " 300 " << 300;
+    QTest::newRow("paste half down to even") << "77" << "2.5" << "2.5" << false << "2.5" << 2;
+    QTest::newRow("paste half up to even") << "77" << "3.5" << "3.5" << false << "3.5" << 4;
+    QTest::newRow("paste grouped") << "77" << "1,000" << "1,000" << false << "0" << 0;
   }
-  void typedAmount() {
+  void enteredAmount() {
     QFETCH(QString, keys);
+    QFETCH(QString, clip);
     QFETCH(QString, shown);
+    QFETCH(bool, esc);
     QFETCH(QString, after);
     QFETCH(int, added);
-    Program p;
-    frmQuorvane& w = *p.window;
-    w.Label1[5]->setText("stale");
-    w.Label1[6]->setText("stale");
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, keys);
-    QCOMPARE(w.txtAddCredit->text(), shown);
-    Enter(w);
-    QCOMPARE(w.txtAddCredit->text(), after);
-    QCOMPARE(p.state.Cash, 1'000'000 + added);
-    QCOMPARE(p.state.CashIn, 1'000'000 + added);
-    const QString money = tamberlo::LabelText({tamberlo::LabelKind::Cash, p.state.Cash}).c_str();
-    QCOMPARE(w.Label1[5]->text(), money);
-    QCOMPARE(w.Label1[6]->text(), " Total" + money.mid(5));
-    QVERIFY(!w.txtAddCredit->isVisible());
-    for (QPushButton* button : BottomButtons(w)) QVERIFY2(button->isEnabled(), qPrintable(button->text()));
-    QCOMPARE(w.focusWidget(), w.cmdStart);
-  }
-
-  void backspaceEmptiesButArrowsAndDeleteMoveOnly() {
-    Program p;
-    frmQuorvane& w = *p.window;
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "123");
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Backspace);
-    QCOMPARE(w.txtAddCredit->text(), QString());
-    QTest::keyClicks(w.txtAddCredit, "12");
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Left);
-    QTest::keyClick(w.txtAddCredit, Qt::Key_3);
-    QCOMPARE(w.txtAddCredit->text(), QString("132"));
-    // Delete types no character, although X11 gives its key event the text DEL:
-    // it deletes as usual and keeps the rest.
-    QTest::sendKeyEvent(QTest::Click, w.txtAddCredit, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
-    QCOMPARE(w.txtAddCredit->text(), QString("13"));
-    // An undo cannot bring back what a key emptied.
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w.txtAddCredit->text(), QString());
-  }
-
-  // Whatever is pasted becomes the box's only text.
-  void pastedText_data() {
-    QTest::addColumn<QString>("clip");
-    QTest::addColumn<bool>("shiftInsert");
-    QTest::addColumn<int>("added");
-    QTest::newRow("number") << " 300 " << false << 300;
-    QTest::newRow("shift insert") << "300" << true << 300;
-    QTest::newRow("half to even down") << "2.5" << false << 2;
-    QTest::newRow("half to even up") << "3.5" << true << 4;
-    QTest::newRow("grouped") << "1,000" << false << 0;
-    QTest::newRow("words") << "give me 40 credits" << true << 0;
-    QTest::newRow("negative") << "-7.2" << false << 0;
-  }
-  void pastedText() {
-    QFETCH(QString, clip);
-    QFETCH(bool, shiftInsert);
-    QFETCH(int, added);
-    Program p;
-    frmQuorvane& w = *p.window;
-    QGuiApplication::clipboard()->setText(clip);
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "77");
-    if (shiftInsert) {
-      QTest::keyClick(w.txtAddCredit, Qt::Key_Insert, Qt::ShiftModifier);
-    } else {
-      QTest::keyClick(w.txtAddCredit, Qt::Key_V, Qt::ControlModifier);
+    Game g;
+    OpenEntry(g.w);
+    QTest::keyClicks(g.w.txtAddCredit, keys);
+    if (!clip.isEmpty()) {
+      QGuiApplication::clipboard()->setText(clip);
+      QTest::keyClick(g.w.txtAddCredit, Qt::Key_V, Qt::ControlModifier);
     }
-    QCOMPARE(w.txtAddCredit->text(), clip);
-    Enter(w);
-    QCOMPARE(p.state.Cash, 1'000'000 + added);
-    QCOMPARE(p.state.CashIn, 1'000'000 + added);
+    QCOMPARE(g.w.txtAddCredit->text(), shown);
+    QTest::keyClick(g.w.txtAddCredit, esc ? Qt::Key_Escape : Qt::Key_Return);
+    QCOMPARE(g.w.txtAddCredit->text(), after);
+    QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(1'000'000 + added, 1'000'000 + added));
+    const QString money = QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::Cash, g.state.Cash}));
+    QCOMPARE(g.w.Label1[5]->text() + g.w.Label1[6]->text(), money + " Total" + money.mid(5));
+    QVERIFY(!g.w.txtAddCredit->isVisible());
+    ExpectBottomButtons(g.w, true);
+    QCOMPARE(g.w.focusWidget(), g.w.cmdStart);
+  }
+
+  void editingKeys() {
+    Game g;
+    OpenEntry(g.w);
+    QTest::keyClicks(g.w.txtAddCredit, "123");
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_Backspace);
+    QCOMPARE(g.w.txtAddCredit->text(), QString());
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_Z, Qt::ControlModifier);  // an undo cannot bring it back
+    QCOMPARE(g.w.txtAddCredit->text(), QString());
+    QTest::keyClicks(g.w.txtAddCredit, "30012");
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_Home);
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_4);
+    QCOMPARE(g.w.txtAddCredit->text(), QString("430012"));
+    // Delete types no character although X11 gives it the text DEL: it deletes as usual.
+    QTest::sendKeyEvent(QTest::Click, g.w.txtAddCredit, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+    QCOMPARE(g.w.txtAddCredit->text(), QString("40012"));
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_Escape);
+    OpenEntry(g.w);  // Add empties the box again
   }
 
   void eachSumKeepsItsValueWhenTheAmountWouldOverflowIt() {
-    Program p;
-    frmQuorvane& w = *p.window;
-    p.state.Cash = 2'147'000'000;
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "1000000");
-    Enter(w);
-    QCOMPARE(p.state.Cash, 2'147'000'000);
-    QCOMPARE(p.state.CashIn, 2'000'000);
-
-    p.state.Cash = 1'000;
-    p.state.CashIn = 2'147'483'000;
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "647");
-    Enter(w);
-    QCOMPARE(p.state.Cash, 1'647);
-    QCOMPARE(p.state.CashIn, std::numeric_limits<int32_t>::max());
+    Game g;
+    g.state.Cash = 2'147'483'000;
+    Add(g.w, "648");
+    QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(2'147'483'000, 1'000'648));
+    g.state.Cash = 1'000;
+    g.state.CashIn = 2'147'483'000;
+    Add(g.w, "647");
+    QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(1'647, INT32_MAX));
   }
 
-  void escLeavesWithoutAddingAndKeepsTheText() {
-    Program p;
-    frmQuorvane& w = *p.window;
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "77");
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Escape);
-    QVERIFY(!w.txtAddCredit->isVisible());
-    QCOMPARE(w.txtAddCredit->text(), QString("77"));
-    QCOMPARE(p.state.Cash, 1'000'000);
-    QCOMPARE(p.state.CashIn, 1'000'000);
-    for (QPushButton* button : BottomButtons(w)) QVERIFY2(button->isEnabled(), qPrintable(button->text()));
-    QCOMPARE(w.focusWidget(), w.cmdStart);
-    OpenEntry(w);  // empties the box again
-  }
-
-  // Enter opens Step only with a stake's worth of credit; Esc always does.
+  // Below a stake Step refuses; Enter opens it only with a stake's worth of credit, Esc always.
   void stepFollowsTheCreditAfterARefusal() {
-    Program p;
-    frmQuorvane& w = *p.window;
-    p.state.Cash = 5;
-    w.cmdStart->click();
-    QCOMPARE(messages_, QStringList{" Add Credit ! "});
-    QVERIFY(!w.cmdStart->isEnabled());
-    QCOMPARE(w.focusWidget(), w.cmdAdd);
-
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "14");
-    Enter(w);
-    QCOMPARE(p.state.Cash, 19);
-    QVERIFY(!w.cmdStart->isEnabled());
-    QVERIFY(w.cmdAdd->isEnabled() && w.cmdExit->isEnabled() && w.cmdAUTO->isEnabled() && w.cmdSave->isEnabled());
-    QCOMPARE(w.focusWidget(), w.cmdAdd);
-
-    OpenEntry(w);
-    QTest::keyClick(w.txtAddCredit, Qt::Key_Escape);
-    QVERIFY(w.cmdStart->isEnabled());
-    QCOMPARE(w.focusWidget(), w.cmdStart);
-
-    OpenEntry(w);
-    QTest::keyClicks(w.txtAddCredit, "1");
-    Enter(w);
-    QCOMPARE(p.state.Cash, 20);
-    QVERIFY(w.cmdStart->isEnabled());
-    QCOMPARE(w.focusWidget(), w.cmdStart);
-    QTest::keyClick(w.cmdStart, Qt::Key_Space);
-    QCOMPARE(p.state.Games, int64_t(1));
-    QCOMPARE(messages_.size(), 1);
+    Game g;
+    g.state.Cash = 5;
+    g.w.cmdStart->click();
+    QCOMPARE(g.program.messages, QStringList{" Add Credit ! "});
+    QVERIFY(!g.w.cmdStart->isEnabled());
+    QCOMPARE(g.w.focusWidget(), g.w.cmdAdd);
+    Add(g.w, "14");
+    QCOMPARE(g.state.Cash, 19);
+    QVERIFY(!g.w.cmdStart->isEnabled() && g.w.cmdAUTO->isEnabled() && g.w.cmdAdd->isEnabled());
+    QCOMPARE(g.w.focusWidget(), g.w.cmdAdd);
+    OpenEntry(g.w);
+    QTest::keyClick(g.w.txtAddCredit, Qt::Key_Escape);
+    QVERIFY(g.w.cmdStart->isEnabled());
+    Add(g.w, "1");
+    QVERIFY(g.w.cmdStart->isEnabled());
+    QCOMPARE(g.w.focusWidget(), g.w.cmdStart);
+    QTest::keyClick(g.w.cmdStart, Qt::Key_Space);
+    QCOMPARE(g.state.Games, int64_t(1));
+    QCOMPARE(g.program.messages.size(), 1);
   }
-
- private:
-  QStringList messages_;
 };
 
 int main(int argc, char** argv) {

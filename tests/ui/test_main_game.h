@@ -7,13 +7,15 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "startup.h"
+#include "ui_platform.h"
+
 namespace maintest {
 
 inline std::string FigureName(int figure) {
   if (figure == 11) return "Wild";
   if (figure == 12) return "Scatter";
-  std::string name = "F";
-  return name.append(std::to_string(figure));
+  return std::string("F").append(std::to_string(figure));  // not +: a false -Wrestrict in g++ 12
 }
 
 inline std::string Cell(const std::string& text, int width) {
@@ -68,6 +70,26 @@ class WorkFolder {
  private:
   QTemporaryDir dir_;
   QString previous_;
+};
+
+// The program started in the current folder; message boxes are answered Ok
+// and their texts kept for as long as it lives.
+struct Program {
+  QStringList messages;
+  tamberlo::GameState state;
+  tamberlo::RunLogs logs;
+  std::unique_ptr<frmQuorvane> window;
+
+  Program() {
+    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) {
+      messages << text;
+      return tamberlo::ui::Answer::Ok;
+    });
+    window = tamberlo::ui::Main(state, logs);
+  }
+  ~Program() { tamberlo::ui::SetMessageResponder({}); }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
 };
 
 }  // namespace maintest
