@@ -90,20 +90,25 @@ const LineMasks& Game::Lines() {
   return lineMasks_;
 }
 
-void Game::PlayBaseGame() {
+// One draw per reel, reel 0 first, over the reel's positions.
+void Game::DrawStops(int16_t (&stops)[kReels], const int16_t (&last)[kReels]) {
   for (int reel = 0; reel < kReels; ++reel)
-    s_.ReelStop[reel] = static_cast<int16_t>(genNumber_(static_cast<uint32_t>(s_.ReelLast[reel] + 1)));
+    stops[reel] = static_cast<int16_t>(genNumber_(static_cast<uint32_t>(last[reel] + 1)));
+}
 
-  s_.WinBeforeGame = s_.TotalWin;
-  s_.TotalBet += kStake;
-
-  const bool captions = Shown();  // the previous game's setting
+// The window from the stops; the reel captions follow the display mode the
+// previous game or spin left.
+void Game::FillWindow(const int16_t (&stops)[kReels], const int16_t (&strip)[kStripPositions][kReels],
+                      const int16_t (&last)[kReels]) {
+  const bool captions = Shown();
   for (int reel = 0; reel < kReels; ++reel) {
-    const int stop = s_.ReelStop[reel];
-    if (captions) display_.SetReelCaption(reel, stop);
-    FillReel(s_.Screen, s_.ReelStrip, reel, stop, s_.ReelLast[reel]);
+    if (captions) display_.SetReelCaption(reel, stops[reel]);
+    FillReel(s_.Screen, strip, reel, stops[reel], last[reel]);
   }
+}
 
+// Shown in full when no run is under way, and every 10,000th game of a run.
+void Game::DecideDisplay() {
   if (!display_.RunFlagIsStop() || s_.Games % kShownEvery == 0) {
     display_.DrawScreen();
     display_.ClearDetailText();
@@ -111,6 +116,14 @@ void Game::PlayBaseGame() {
   } else {
     s_.QuietMode = 1;
   }
+}
+
+void Game::PlayBaseGame() {
+  DrawStops(s_.ReelStop, s_.ReelLast);
+  s_.WinBeforeGame = s_.TotalWin;
+  s_.TotalBet += kStake;
+  FillWindow(s_.ReelStop, s_.ReelStrip, s_.ReelLast);
+  DecideDisplay();
 
   // Losing lines only count their hits; the paying ones are handled in line
   // order. The totals gather in locals and reach the state before anything
@@ -167,23 +180,9 @@ void Game::PlayBaseGame() {
 }
 
 void Game::PlayFreeSpin() {
-  for (int reel = 0; reel < kReels; ++reel)
-    s_.FreeReelStop[reel] =
-        static_cast<int16_t>(genNumber_(static_cast<uint32_t>(s_.FreeReelLast[reel] + 1)));
-
-  for (int reel = 0; reel < kReels; ++reel) {
-    const int stop = s_.FreeReelStop[reel];
-    if (Shown()) display_.SetReelCaption(reel, stop);
-    FillReel(s_.Screen, s_.FreeReelStrip, reel, stop, s_.FreeReelLast[reel]);
-  }
-
-  if (!display_.RunFlagIsStop() || s_.Games % kShownEvery == 0) {
-    display_.DrawScreen();
-    display_.ClearDetailText();
-    s_.QuietMode = 0;
-  } else {
-    s_.QuietMode = 1;
-  }
+  DrawStops(s_.FreeReelStop, s_.FreeReelLast);
+  FillWindow(s_.FreeReelStop, s_.FreeReelStrip, s_.FreeReelLast);
+  DecideDisplay();
 
   int64_t spinWin = 0;
   for (uint32_t mask = EvaluateLines(s_, Lines(), [](int, int, int) {}); mask != 0; mask &= mask - 1) {

@@ -32,6 +32,10 @@ class Game {
 
  private:
   bool Shown() const { return s_.QuietMode == 0; }
+  void DrawStops(int16_t (&stops)[kReels], const int16_t (&last)[kReels]);
+  void FillWindow(const int16_t (&stops)[kReels], const int16_t (&strip)[kStripPositions][kReels],
+                  const int16_t (&last)[kReels]);
+  void DecideDisplay();
   void AutoStop(const char* message);
   void BaseJackpot(int line, int32_t win);
   void BaseTrigger(int scatters);

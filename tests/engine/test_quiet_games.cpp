@@ -12,6 +12,10 @@ namespace {
 long newCalls = 0;
 }
 
+// The replacements pair malloc with free; once the library's sized delete is
+// inlined into them the compiler takes that for new paired with free.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(std::size_t size) {
   ++newCalls;
   if (void* p = std::malloc(size ? size : 1)) return p;
@@ -22,6 +26,7 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace tamberlo::testing {
 namespace {
