@@ -1,5 +1,5 @@
 #pragma once
-// While a run goes on, windows repaint at most about 30 times a second: a
+// While a run goes on, windows repaint at most ten times a second: a
 // repaint request that comes sooner is held back and delivered by a timer at
 // the next frame, so modal boxes opened inside a run keep painting too.
 // A repaint per 100 games would cost more than the games themselves.
@@ -11,7 +11,7 @@
 
 class RepaintThrottle : public QObject {
  public:
-  static constexpr int kFrameMs = 33;
+  static constexpr int kFrameMs = 100;
 
   RepaintThrottle();
   void Start();  // from now on, hold back early repaints
