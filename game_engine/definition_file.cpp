@@ -15,12 +15,6 @@ namespace tamberlo {
 
 namespace {
 
-constexpr std::string_view kVersionStart = "  Version: ";
-constexpr std::string_view kRngHeader = "RNG DESCRIPTION";
-constexpr std::string_view kStripHeader = "REEL STRIP";
-constexpr std::string_view kFreeStripHeader = "FREE SPINS REEL STRIP";
-constexpr std::string_view kWinLineHeader = "WIN LINE DESCRIPTION";
-constexpr std::string_view kPayTableHeader = "PAYTABLE DESCRIPTION";
 constexpr std::string_view kSectionEnd = "=====";
 constexpr int kMaxRows = kStripPositions;  // a count reads at most 101 lines
 

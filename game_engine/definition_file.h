@@ -4,10 +4,20 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "game_state.h"
 
 namespace tamberlo {
+
+// The lines that open the file's sections; the report writes the same ones,
+// so that it reads back as a definition.
+inline constexpr std::string_view kVersionStart = "  Version: ";
+inline constexpr std::string_view kRngHeader = "RNG DESCRIPTION";
+inline constexpr std::string_view kStripHeader = "REEL STRIP";
+inline constexpr std::string_view kFreeStripHeader = "FREE SPINS REEL STRIP";
+inline constexpr std::string_view kWinLineHeader = "WIN LINE DESCRIPTION";
+inline constexpr std::string_view kPayTableHeader = "PAYTABLE DESCRIPTION";
 
 // A definition file that cannot be read as a game. what() names the file,
 // the line number and what was expected there.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "definition_file.h"
 #include "text_format.h"
 #include "win_lines.h"
 
@@ -73,7 +74,7 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
   out.reserve(16384);
   Line(out, "  Company: " + std::string(kCompanyWeb));
   Line(out, "Game Name: Tamberlo");
-  Line(out, "  Version: " + s.GameVersion);
+  Line(out, std::string(kVersionStart) + s.GameVersion);
   Line(out, " Game RTP: " + RtpText(s.Game_RTP) + " %");
   Line(out, "     Date: " + DateText(now));
   Line(out, kRule);
@@ -81,15 +82,15 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
   Line(out, "    Email: " + std::string(kContactMail));
   Line(out, "      Web: " + std::string(kMakerWeb));
   Line(out, kRule);
-  Line(out, "RNG DESCRIPTION");
+  Line(out, kRngHeader);
   Line(out, "SEED = " + PlainText(static_cast<int64_t>(s.RngSeed)));
 
-  Line(out, "REEL STRIP");
+  Line(out, kStripHeader);
   StripRows(out, s, s.ReelStrip, s.ReelStripLast);
-  Line(out, "FREE SPINS REEL STRIP");
+  Line(out, kFreeStripHeader);
   StripRows(out, s, s.FreeReelStrip, s.FreeReelStripLast);
 
-  Line(out, "WIN LINE DESCRIPTION");
+  Line(out, kWinLineHeader);
   for (int line = 0; line < kLines; ++line) {
     for (int reel = 0; reel < kReels; ++reel) {
       SetWinLineCell(s, line, reel);
@@ -98,7 +99,7 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
     Line(out, " _ Line" + BlankLed(int64_t{line + 1}));
   }
 
-  Line(out, "PAYTABLE DESCRIPTION");
+  Line(out, kPayTableHeader);
   for (int figure = 0; figure < kFigures; ++figure) {
     out.append(Cell(s.FigureName[figure], 11));
     out.push_back(' ');
