@@ -1,7 +1,6 @@
 #pragma once
 // Shared by the engine tests: a fresh working folder, the definition loader,
-// a Display that records every call, a scripted rng_GenNumber and a small
-// hand-made game.
+// a Display that records its calls, a scripted rng_GenNumber, a hand-made game.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,20 +18,13 @@
 
 namespace tamberlo::testing {
 
-// A fresh empty folder as the current directory for the life of the object.
-class TempFolder {
-  std::filesystem::path previous_ = std::filesystem::current_path();
-  std::filesystem::path path_ = [] {
+struct TempFolder {  // a fresh empty folder is the current directory while it lives
+  std::filesystem::path previous = std::filesystem::current_path(), path = [] {
     char pattern[] = "/tmp/tamberlo-test-XXXXXX";
     return std::filesystem::path(mkdtemp(pattern));
   }();
-
- public:
-  TempFolder() { std::filesystem::current_path(path_); }
-  ~TempFolder() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
-  }
+  TempFolder() { std::filesystem::current_path(path); }
+  ~TempFolder() { std::filesystem::current_path(previous), std::filesystem::remove_all(path); }
 };
 
 inline std::string ReadFile(const std::filesystem::path& path) {
@@ -46,7 +38,6 @@ std::vector<int64_t> Values(T... values) {
   return {static_cast<int64_t>(values)...};
 }
 
-// The message of the exception that `run` throws, or "no error".
 inline std::string ErrorOf(const std::function<void()>& run) try {
   run();
   return "no error";
@@ -55,6 +46,11 @@ inline std::string ErrorOf(const std::function<void()>& run) try {
 }
 
 inline std::string DefaultGamePath() { return TAMBERLO_SOURCE_DIR "/ReelSetup.ini"; }
+
+inline void SetWinLines(GameState& s) {
+  for (int line = 0; line < kLines; ++line)
+    for (int reel = 0; reel < kReels; ++reel) SetWinLineCell(s, line, reel);
+}
 
 // Both passes of the definition reader and the win lines, as the program loads a game.
 inline GameState LoadGame(const std::string& path) {
@@ -66,8 +62,7 @@ inline GameState LoadGame(const std::string& path) {
   BodyPass body(path);
   body.ReadStrips(s);
   body.ReadPayTable(s);
-  for (int line = 0; line < kLines; ++line)
-    for (int reel = 0; reel < kReels; ++reel) SetWinLineCell(s, line, reel);
+  SetWinLines(s);
   return s;
 }
 
@@ -102,6 +97,11 @@ class RecordingDisplay : public Display {
   void ProcessEvents() override { Call("ProcessEvents"), onProcessEvents ? onProcessEvents() : void(); }
   void Save() override { Call("Save"); }
   int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+  std::vector<LabelValue> Labels(std::initializer_list<int> indexes) {
+    std::vector<LabelValue> values;
+    for (int index : indexes) values.push_back(labels[index]);
+    return values;
+  }
 };
 
 // The hand-made game: every reel is made of 3-position blocks, and a stop in
@@ -153,7 +153,6 @@ inline GameState MakeState() {
   return s;
 }
 
-// The game, its display, the logs open in a fresh folder and a clean script.
 struct GameFixture : ::testing::Test {
   TempFolder folder;
   GameState s = MakeState();

@@ -5,25 +5,24 @@
 #include "helpers.h"
 
 namespace tamberlo::testing {
-namespace {
 
 using Play = GameFixture;
 using Strings = std::vector<std::string>;
+using Labels = std::vector<LabelValue>;
+using enum LabelKind;
 
 TEST_F(Play, AShownGameBooksAndShowsEveryWinningLineAQuietOneOnlyItsLabels) {
   ScriptedRng::Game(kFives);
   game.PlayBaseGame();
   EXPECT_EQ(Strings(display.calls.begin() + 4, display.calls.begin() + 8),
             (Strings{"Caption 4 4", "DrawScreen", "ClearText", "Text"}));  // captions: QuietMode was 0
-  EXPECT_EQ(display.Count("DrawWinLine 19"), 1);
-  EXPECT_EQ(Values(s.TotalBet, s.TotalWin, s.WinCount, s.LineHits[kScatterSlot][0][kScatter]), Values(20, 200, 20, 1));
+  EXPECT_EQ(Values(s.TotalBet, s.TotalWin, s.WinCount, s.LineHits[kScatterSlot][0][kScatter],
+                   display.Count("DrawWinLine 19"), display.detailText.size()),
+            Values(20, 200, 20, 1, 1, 20 * 32));
   for (int line = 0; line < kLines; ++line)
     EXPECT_EQ(Values(s.LineHits[line][5][5], s.LineWins[line][5][5]), Values(1, 10));
-  EXPECT_EQ(display.detailText.size(), 20u * 32u);
   EXPECT_EQ(display.detailText.substr(19 * 32), "Line : 20,  Win :   10, - 5 F5\r\n");
-  EXPECT_EQ(display.labels[0], (LabelValue{LabelKind::RtpLine, 200, 20}));
-  EXPECT_EQ(display.labels[3], (LabelValue{LabelKind::FreeGamesBase, 0, 0, 20}));
-  EXPECT_EQ(display.labels[4], (LabelValue{LabelKind::HitRate, 0, 20}));
+  EXPECT_EQ(display.Labels({0, 3, 4}), (Labels{{RtpLine, 200, 20}, {FreeGamesBase, 0, 0, 20}, {HitRate, 0, 20}}));
 
   s = MakeState();
   display = RecordingDisplay();
@@ -33,8 +32,7 @@ TEST_F(Play, AShownGameBooksAndShowsEveryWinningLineAQuietOneOnlyItsLabels) {
   game.PlayBaseGame();
   ScriptedRng::Game(kFives);
   game.PlayBaseGame();
-  EXPECT_TRUE(display.calls.empty());
-  EXPECT_EQ(s.QuietMode, 1);
+  EXPECT_EQ(Values(display.calls.size(), s.QuietMode), Values(0, 1));
   EXPECT_EQ(display.labelWrites, (std::vector<int>{0, 0, 4}));  // no hit rate before a win
 }
 
@@ -43,9 +41,8 @@ TEST_F(Play, JackpotsCountLogAndShowEvenAtZeroPay) {
   s.Games = 1234;
   ScriptedRng::Game(kWilds);
   game.PlayBaseGame();
-  EXPECT_EQ(Values(s.WinCount, s.TotalWin, s.LineHits[4][5][kWild]), Values(20, 0, 1));
+  EXPECT_EQ(Values(s.WinCount, s.TotalWin, s.LineHits[4][5][kWild], display.messages.size()), Values(20, 0, 1, 0));
   EXPECT_EQ(display.detailText.substr(0, 34), "Line :  1,  Win :    0, - 5 WILD\r\n");
-  EXPECT_TRUE(display.messages.empty());
   const std::string log = Log("Jackpot.txt");
   EXPECT_EQ(log.size(), 9u * 19u + 11u * 20u);
   EXPECT_EQ(log.substr(0, 23) + log.substr(log.size() - 20), "    1234       1 \r\n        1234       20 \r\n");
@@ -72,7 +69,7 @@ TEST_F(Play, AQuietJackpotOrTriggerWithAutoStopStopsTheRunAndShowsTheRest) {
   EXPECT_EQ(display.messages, (Strings{"Free Spins \r\nGame = 42"}));
   EXPECT_EQ(display.detailText, "");
   EXPECT_EQ(display.calls, (Strings{"DrawScreen", "Message", "RunFlag Run", "Add on", "FocusStep"}));
-  EXPECT_EQ(display.labels[3], (LabelValue{LabelKind::FreeGamesBase, 1, 0, 40}));
+  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesBase, 1, 0, 40}));
 }
 
 TEST_F(Play, ScattersPayUpToFiveTwoWithoutPayAreAWinThreeTrigger) {
@@ -100,8 +97,7 @@ TEST_F(Play, ScattersPayUpToFiveTwoWithoutPayAreAWinThreeTrigger) {
 }
 
 TEST_F(Play, FreeSpinsPayTimesFourWriteTheirTextsAndLogJackpotsWithTheTriggeringGame) {
-  s.FreeSpinsActive = display.autoStop = true;
-  s.Games = 77;
+  s.Games = 77, s.FreeSpinsActive = display.autoStop = true;
   ScriptedRng::Game(kFives);
   game.StepClick();
   const std::string perLine = "Line :  1,  Win :   40, - 5 F5\r\n";
@@ -128,8 +124,7 @@ TEST_F(Play, RunShowsEveryTenThousandthGameItsCaptionsWithTheNextGame) {
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"DrawScreen", "ClearText", "DrawPercent", "ShowHits", "ProcessEvents"}));
   EXPECT_EQ(display.labelWrites, (std::vector<int>{0, 3, 1, 2, 5}));
-  EXPECT_EQ(display.labels[1], (LabelValue{LabelKind::GamesCount, 10000}));
-  EXPECT_EQ(display.labels[5], (LabelValue{LabelKind::Cash, 345}));
+  EXPECT_EQ(display.Labels({1, 5}), (Labels{{GamesCount, 10000}, {Cash, 345}}));
   display.calls.clear();
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"Caption 0 2", "Caption 1 3", "Caption 2 4", "Caption 3 5", "Caption 4 6"}));
@@ -144,7 +139,7 @@ TEST_F(Play, RunJudgesChartsAndLogsASeriesAfterItEnds) {
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ProcessEvents"), s.EmptyRuns[0]), Values(0, 1, 0));
   game.RunPass();  // the series
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ProcessEvents"), s.EmptyRuns[0]), Values(1, 2, 1));
-  EXPECT_EQ(display.labels[3], (LabelValue{LabelKind::FreeGamesRun, 1, 0, 20}));
+  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesRun, 1, 0, 20}));
   game.RunPass();  // the next base game logs it
   EXPECT_EQ(Log("FreeSpins.txt"), "       100   15 Free_Spins_Won =     0.000\r\n");
 }
@@ -167,9 +162,9 @@ TEST_F(Play, RunEndsAtANestedStopOrAMultipleOfGamesPerRunANestedStepLeavesTheCre
     if (s.Games == 300) game.RunClick();
   };
   game.RunClick();
-  EXPECT_EQ(Values(s.Games, s.TotalWin, s.Cash, s.QuietMode, display.stop, display.addEnabled),
-            Values(300, 200, 1000000, 0, 0, 1));
-  EXPECT_EQ(display.Count("ProcessEvents"), 3);
+  EXPECT_EQ(Values(s.Games, s.TotalWin, s.Cash, s.QuietMode, display.stop, display.addEnabled,
+                   display.Count("ProcessEvents")),
+            Values(300, 200, 1000000, 0, 0, 1, 3));
   EXPECT_EQ(Strings(display.calls.begin(), display.calls.begin() + 2), (Strings{"RunFlag Stop", "Add off"}));
 
   display = RecordingDisplay();
@@ -182,8 +177,7 @@ TEST_F(Play, RunEndsAtANestedStopOrAMultipleOfGamesPerRunANestedStepLeavesTheCre
 }
 
 TEST_F(Play, ARetriggerAddsFifteenSpinsToTheSeriesOfARunPass) {
-  s.Games = 5;
-  display.stop = true;
+  s.Games = 5, display.stop = true;
   const std::pair<std::vector<int>, int> cases[] = {{{}, 15}, {{1}, 30}, {{15}, 30}, {{14, 29}, 45}};
   for (const auto& [retriggers, spins] : cases) {  // retriggers at the given spins
     s.FreeSpinsActive = true;
@@ -200,8 +194,7 @@ TEST_F(Play, ARetriggerAddsFifteenSpinsToTheSeriesOfARunPass) {
 }
 
 TEST_F(Play, AFreeSpinJackpotWithAutoStopEndsTheRunOnlyAfterTheSeries) {
-  s.Games = 77;
-  s.FreeSpinsActive = display.autoStop = true;
+  s.Games = 77, s.FreeSpinsActive = display.autoStop = true;
   ScriptedRng::Game(kLose);
   ScriptedRng::Game(kWilds);
   game.RunClick();
@@ -219,7 +212,7 @@ TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndStopsAtTheThirtyTwoBitLimit) {
   s.Cash = 20;
   game.StepClick();
   EXPECT_EQ(Values(s.Games, s.Cash), Values(1, 0));
-  EXPECT_EQ(display.labels[5], (LabelValue{LabelKind::Cash, 0}));
+  EXPECT_EQ(display.labels[5], (LabelValue{Cash, 0}));
   s.Cash = std::numeric_limits<int32_t>::max() - 5;
   ScriptedRng::Game(kFives);
   game.StepClick();
@@ -230,10 +223,10 @@ TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
   s.Cash = 1000, s.Games = 199;
   ScriptedRng::Game(kTrigger);  // three scatters: 40, and a series
   game.StepClick();
-  EXPECT_EQ(display.labels[2], (LabelValue{LabelKind::GameWin, 40}));
+  EXPECT_EQ(display.labels[2], (LabelValue{GameWin, 40}));
   for (int spin = 1; spin <= 15; ++spin) {
     ScriptedRng::Game(spin == 3 ? kFives : kLose);
-    EXPECT_EQ(display.labels[1], (LabelValue{LabelKind::FreeGamesLeft, 16 - spin}));
+    EXPECT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, 16 - spin}));
     EXPECT_EQ(Values(s.TotalWin, s.FreeWin, s.LineWins[kScatterSlot][kScatter][5], s.Cash, s.EmptyRuns[0]),
               Values(40, 0, 0, 1000, 0)) << "the series is booked only at its end";
     game.StepClick();
@@ -242,9 +235,7 @@ TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
             Values(800, 840, 800, 1000 - 20 + 840, 1));
   EXPECT_EQ(Values(s.Games, s.TotalBet, s.FreeSpinsPlayed, s.SeriesWin, s.Retriggered), Values(200, 20, 15, 0, 0));
   EXPECT_EQ(s.SeriesWinX, 40.0f);
-  EXPECT_EQ(display.labels[1], (LabelValue{LabelKind::GamesCount, 200}));
-  EXPECT_EQ(display.labels[2], (LabelValue{LabelKind::GameWin, 840}));
-  EXPECT_EQ(display.labels[5], (LabelValue{LabelKind::Cash, 1820}));
+  EXPECT_EQ(display.Labels({1, 2, 5}), (Labels{{GamesCount, 200}, {GameWin, 840}, {Cash, 1820}}));
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ShowHits")), Values(16, 16));  // game 200, every step
   EXPECT_EQ(ReadFile("FreeSpins.txt"), "") << "logged only after the next base game";
   game.StepClick();
@@ -252,26 +243,23 @@ TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
 }
 
 TEST_F(Play, StepClearsAStaleSeriesWinOnlyAtTheFirstSpinOfAFreshSeries) {
-  s.FreeSpinsActive = true;
-  s.SeriesWin = 999;
+  s.FreeSpinsActive = true, s.SeriesWin = 999;
   game.StepClick();
   EXPECT_EQ(s.SeriesWin, 0);
   s.FreeSpinNo = 0, s.Retriggered = 1, s.SeriesWin = 999;  // a retriggered count passing 1 again
   game.StepClick();
   EXPECT_EQ(s.SeriesWin, 999);
-  EXPECT_EQ(display.labels[1], (LabelValue{LabelKind::FreeGamesLeft, 14}));
+  EXPECT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, 14}));
 }
 
 TEST_F(Play, StepAndRunFinishEachOthersSeries) {
-  s.Cash = 1000, s.Games = 5;
-  s.FreeSpinsActive = true;
+  s.Cash = 1000, s.Games = 5, s.FreeSpinsActive = true;
   for (int spin = 1; spin <= 4; ++spin) game.StepClick();
   ScriptedRng::ranges.clear();
   display.stop = true;
   game.RunPass();
   EXPECT_EQ(Values(ScriptedRng::ranges.size(), s.FreeSpinsPlayed, s.QuietMode), Values(11 * 5, 15, 1));
-  display.stop = false;
-  display.autoStop = true;
+  display.stop = false, display.autoStop = true;
   ScriptedRng::Game(kTrigger);
   game.RunClick();  // stops at the trigger with the series pending
   EXPECT_EQ(Values(s.FreeSpinsActive, s.Cash), Values(1, 1000));
@@ -279,5 +267,4 @@ TEST_F(Play, StepAndRunFinishEachOthersSeries) {
   EXPECT_EQ(s.Cash, 1000 - 20 + 40);
 }
 
-}  // namespace
 }  // namespace tamberlo::testing

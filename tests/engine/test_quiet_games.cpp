@@ -1,6 +1,5 @@
-// Quiet games: they allocate nothing (operator new is counted), and a million
-// of the default game give its pinned signature: any change in the draws, the
-// window, the evaluation or the booking shows up here.
+// Quiet games allocate nothing (operator new is counted), and a million of the
+// default game give its pinned signature: draws, window, evaluation and booking.
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -29,7 +28,6 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 #pragma GCC diagnostic pop
 
 namespace tamberlo::testing {
-namespace {
 
 // operator new calls during a run of 9900 games, all quiet (game 10000 is shown).
 long NewCallsInARun(GameState& s, GenNumberFn genNumber) {
@@ -80,5 +78,4 @@ TEST(QuietGames, AllocateNothingInTheDefaultGameAndAMillionGiveItsSignature) {
   EXPECT_NEAR(std::count(log.begin(), log.end(), '\n'), fresh.FreeGames - 0.5, 0.5);
 }
 
-}  // namespace
 }  // namespace tamberlo::testing

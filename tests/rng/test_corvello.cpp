@@ -1,14 +1,10 @@
-// Corvello.so against std::mt19937 (stream, counter, ranges, exports), and
-// the program's binding to it. Each death test starts a fresh process.
+// Corvello.so against std::mt19937, and the program's binding to it.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "../../random_library/corvello.h"
 #include "corvello_binding.h"
@@ -16,6 +12,8 @@
 namespace {
 
 const std::string kBuilt = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "Corvello.so";
+
+using U32s = std::vector<uint32_t>;  // a braced list calls its items in order
 
 std::vector<uint32_t> Reference(uint32_t seed, size_t count) {
   std::mt19937 reference(seed);
@@ -34,15 +32,13 @@ struct Corvello {
 #undef CORVELLO
 };
 
-TEST(CorvelloLibrary, StreamAndCounterFollowTheSeeding) {
+TEST(CorvelloLibrary, StreamCounterAndRangesFollowTheReference) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(  // never seeded: seed 5489; GenNumber2 consumes an output uncounted
-      {
-        Corvello rng;
-        const bool ok = rng.GenNumber2(0) == 0 && rng.GenInt31() == Reference(5489, 2)[1] >> 1;
-        std::exit(ok && rng.GetGenerationCount() == 1 ? 0 : 3);
-      },
-      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT({  // never seeded: seed 5489; GenNumber2 consumes an output uncounted
+    Corvello rng;
+    const bool ok = rng.GenNumber2(0) == 0 && rng.GenInt31() == Reference(5489, 2)[1] >> 1;
+    std::exit(ok && rng.GetGenerationCount() == 1 ? 0 : 3);
+  }, ::testing::ExitedWithCode(0), "");
   Corvello rng;
   for (uint32_t seed : {0u, 1u, 5489u, 0x80000000u, 0xFFFFFFFFu}) {
     rng.Init(seed);
@@ -52,21 +48,12 @@ TEST(CorvelloLibrary, StreamAndCounterFollowTheSeeding) {
     EXPECT_EQ(rng.GetGenerationCount(), 2000u);
   }
   const auto expected = Reference(2024, 700);
-  for (uint32_t count : {2u, 624u, 0u}) {  // returns the last output skipped, 0 for none
-    EXPECT_EQ(rng.InitAndSkip(2024, count), count ? expected[count - 1] : 0u);
-    EXPECT_EQ(rng.GetGenerationCount(), count);
-    EXPECT_EQ(rng.GenInt32(), expected[count]);
-  }
-  EXPECT_EQ(rng.InitAndSkip(5489, 10000), 4123659995u);  // the reference's 10000th output
-}
-
-TEST(CorvelloLibrary, RangesRejectAndCountEveryDrawScaledDrawsCountNone) {
-  Corvello rng;
+  for (uint32_t count : {2u, 624u, 0u})  // returns the last output skipped, 0 for none
+    EXPECT_EQ((U32s{rng.InitAndSkip(2024, count), rng.GetGenerationCount(), rng.GenInt32()}),
+              (U32s{count ? expected[count - 1] : 0u, count, expected[count]}));
   rng.Init(9);
-  EXPECT_EQ(rng.GenNumber(0) + rng.GenNumber(1), 0u);  // below two: nothing drawn
-  EXPECT_EQ(rng.GetGenerationCount(), 0u);
-  EXPECT_EQ(rng.GenInt32(), Reference(9, 1)[0]);
-
+  EXPECT_EQ((U32s{rng.GenNumber(0), rng.GenNumber(1), rng.GetGenerationCount(), rng.GenInt32()}),
+            (U32s{0, 0, 0, Reference(9, 1)[0]}));  // below two: nothing drawn
   // Outputs from 2^32 - 2^32 % n up are redrawn, the others give d / floor(2^32 / n).
   std::vector<uint32_t> ranges = {2, 3, 37, 64, 101, 1000, 1u << 31, (1u << 31) + 1, 0xFFFFFFFFu};
   std::mt19937 pick(4);
@@ -84,17 +71,13 @@ TEST(CorvelloLibrary, RangesRejectAndCountEveryDrawScaledDrawsCountNone) {
     }
     ASSERT_EQ(rng.GetGenerationCount(), drawn) << n;
   }
-
   // Above 2^31 the limit is n: an output d is redrawn for n = d, kept for n = d + 1.
   uint32_t seed = 0;
   std::vector<uint32_t> d;
   do d = Reference(++seed, 2);
   while (d[0] <= 0x80000001u || d[0] == 0xFFFFFFFFu || d[1] >= d[0]);
-  rng.Init(seed);
-  EXPECT_EQ(rng.GenNumber(d[0]), d[1]);
-  rng.Init(seed);
-  EXPECT_EQ(rng.GenNumber(d[0] + 1), d[0]);
-
+  EXPECT_EQ((U32s{(rng.Init(seed), rng.GenNumber(d[0])), (rng.Init(seed), rng.GenNumber(d[0] + 1))}),
+            (U32s{d[1], d[0]}));
   rng.Init(31);
   for (uint32_t output : Reference(31, 1000))  // exact in a double: the floor of d * n / 2^32
     ASSERT_EQ(rng.GenNumber2(101), (uint64_t{output} * 101) >> 32);
@@ -114,7 +97,6 @@ std::set<std::string> LastWords(const std::string& command, const char* marker) 
   return words;
 }
 
-// It must load into any program: nothing beyond the C runtime, none but its own names.
 TEST(CorvelloLibrary, ExportsItsSevenFunctionsAndNeedsOnlyTheCRuntime) {
   EXPECT_EQ(LastWords("nm -D --defined-only", " "),
             (std::set<std::string>{"rng_Init", "rng_InitAndSkip", "rng_GenInt32", "rng_GenInt31",
@@ -123,37 +105,30 @@ TEST(CorvelloLibrary, ExportsItsSevenFunctionsAndNeedsOnlyTheCRuntime) {
 #if defined(__SANITIZE_ADDRESS__)
   allowed.insert({"libasan.so.8", "libubsan.so.1"});  // the loading program already has them
 #endif
-  for (const std::string& library : LastWords("readelf -d", "(NEEDED)"))
-    EXPECT_TRUE(allowed.count(library)) << library;
+  for (const std::string& library : LastWords("readelf -d", "(NEEDED)")) EXPECT_TRUE(allowed.count(library)) << library;
 }
 
 TEST(CorvelloBinding, EndsTheProgramNamingWhatIsMissingElseForwardsEachFunction) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");  // no library loaded in the new process
-  EXPECT_EXIT(
-      {
-        corvello::SetFailureReporter([](const std::string& m) { std::fprintf(stderr, "<%s>", m.c_str()); });
-        corvello::detail::SetLibraryFileName("NoSuchCorvello.so");
-        corvello::rng_Init(1);
-      },
-      ::testing::ExitedWithCode(EXIT_FAILURE),
+  EXPECT_EXIT({
+    corvello::SetFailureReporter([](const std::string& m) { std::fprintf(stderr, "<%s>", m.c_str()); });
+    corvello::detail::SetLibraryFileName("NoSuchCorvello.so");
+    corvello::rng_Init(1);
+  }, ::testing::ExitedWithCode(EXIT_FAILURE),
       "Cannot load the random number library NoSuchCorvello\\.so: looked in /.*/ \\(.*\\) and in the "
       "system's library search path .*<Cannot load ");
-  EXPECT_EXIT(  // the C runtime is found on the search path and has no rng_ functions
-      {
-        corvello::detail::SetLibraryFileName("libc.so.6");
-        corvello::rng_GenNumber(37);
-      },
-      ::testing::ExitedWithCode(EXIT_FAILURE),
+  EXPECT_EXIT({  // the C runtime is found on the search path and has no rng_ functions
+    corvello::detail::SetLibraryFileName("libc.so.6");
+    corvello::rng_GenNumber(37);
+  }, ::testing::ExitedWithCode(EXIT_FAILURE),
       "The random number library libc\\.so\\.6 from the system's library search path has no function "
       "rng_GenNumber\\.");
 
-  corvello::rng_Init(-1);  // the seed's 32 bits
+  corvello::rng_Init(-1);  // the seed's 32 bits; 4123659995 is the reference's 10000th output
   const auto expected = Reference(0xFFFFFFFFu, 3);
-  EXPECT_EQ(corvello::rng_GenInt32(), expected[0]);
-  EXPECT_EQ(corvello::rng_GenInt31(), expected[1] >> 1);
-  EXPECT_EQ(corvello::rng_GenNumber(2), expected[2] >> 31);
-  EXPECT_EQ(corvello::rng_GetGenerationCount(), 3u);
-  EXPECT_EQ(corvello::rng_InitAndSkip(5489, 10000), 4123659995u);
+  EXPECT_EQ((U32s{corvello::rng_GenInt32(), corvello::rng_GenInt31(), corvello::rng_GenNumber(2),
+                  corvello::rng_GetGenerationCount(), corvello::rng_InitAndSkip(5489, 10000)}),
+            (U32s{expected[0], expected[1] >> 1, expected[2] >> 31, 3, 4123659995u}));
 }
 
 }  // namespace
