@@ -18,10 +18,7 @@ class TestAboutWindow : public QObject {
   static void Unload() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
  private slots:
-  void init() {
-    owner = new QWidget;
-    owner->show();
-  }
+  void init() { (owner = new QWidget)->show(); }
   void cleanup() {
     delete owner;
     Unload();

@@ -26,22 +26,12 @@ class RecordingDisplay : public tamberlo::Display {
   void SetRunFlag(bool stop) override { runFlags.push_back(stop); }
   bool RunFlagIsStop() const override { return !runFlags.empty() && runFlags.back(); }
   bool AutoStopChecked() const override { return false; }
-  void DrawScreen() override {}
-  void DrawWinLine(int) override {}
-  void DrawScatterBox(int) override {}
-  void SetReelCaption(int, int) override {}
-  void ClearDetailText() override {}
-  void AppendDetailText(std::string_view) override {}
-  void SetLabel(int, const tamberlo::LabelValue&) override {}
-  void ShowMessage(std::string_view) override {}
-  void SetAddEnabled(bool) override {}
-  void SetStepEnabled(bool) override {}
-  void FocusStep() override {}
-  void FocusAdd() override {}
-  void ShowHits() override {}
-  void DrawPercent() override {}
-  void ProcessEvents() override {}
-  void Save() override {}
+  void DrawScreen() override {} void DrawWinLine(int) override {} void DrawScatterBox(int) override {}
+  void SetReelCaption(int, int) override {} void ClearDetailText() override {} void AppendDetailText(std::string_view) override {}
+  void SetLabel(int, const tamberlo::LabelValue&) override {} void ShowMessage(std::string_view) override {}
+  void SetAddEnabled(bool) override {} void SetStepEnabled(bool) override {} void FocusStep() override {}
+  void FocusAdd() override {} void ShowHits() override {} void DrawPercent() override {}
+  void ProcessEvents() override {} void Save() override {}
 };
 
 // The pixel of chart point (x, y) on a chart `units` wide (500 steps + 20 by default).
@@ -65,7 +55,13 @@ bool Near(const QImage& image, double x, double y, QColor colour, int radius = 1
 
 int Summary(const QImage& image) { return Count(image, QColor(), QRect(Pixel(image, 10, 10), QSize(200, 14))); }
 
+// Green and blue window lengths, the calls as (call, total win), the lines of Percent_10000.txt,
+// and the window lines' colours: capital, a line of that colour is seen; small, none is.
+struct Windows { const char *green, *blue; QList<QPoint> calls; QStringList lines; QString colours; };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Windows)
 
 class ChartWindowTest : public QObject {
   Q_OBJECT
@@ -112,10 +108,7 @@ class ChartWindowTest : public QObject {
     answer_ = Answer::Ok;
     asked_.clear();
     beeps_ = 0;
-    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) {
-      asked_ << text;
-      return answer_;
-    });
+    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) { return asked_ << text, answer_; });
     tamberlo::ui::SetBeepHook([this] { ++beeps_; });
     logs_.Open();
     chart_ = std::make_unique<frmSlotChart>(state_, logs_, display_);
@@ -126,7 +119,6 @@ class ChartWindowTest : public QObject {
     tamberlo::ui::SetMessageResponder({});
     tamberlo::ui::SetBeepHook({});
     QDir::setCurrent(previous_);
-    folder_.reset();
   }
 
   void loadFillsTheTopOfTheScreenWithDefaultsFromTheRtp_data() {
@@ -151,7 +143,7 @@ class ChartWindowTest : public QObject {
     QVERIFY(!PanelShown());
   }
 
-  void anEditTakesEffectOnlyWhenThePanelCloses() {
+  void anEditTakesEffectOnlyWhenThePanelClosesARefusedOneNever() {
     Check("chkPrint")->setChecked(true);
     Draw(1, 1500);
     ToggleSetup();
@@ -177,6 +169,20 @@ class ChartWindowTest : public QObject {
     ToggleSetup();  // nothing changed: nothing read, nothing asked
     QCOMPARE(chart_->ChartImage(), drawn);
     QCOMPARE(asked_.size(), 1);
+    // A refused value keeps the last values, the drawing and the panel open.
+    const tamberlo::chart::ChartSetup kept = chart_->Setup();
+    ToggleSetup();
+    Box("txtMastabi0")->setText("300");
+    Box("txtMastabi2")->setText("0");
+    ToggleSetup();
+    QVERIFY(asked_.size() == 2 && asked_[1].contains("Step") && PanelShown());
+    QVERIFY(chart_->Setup() == kept);
+    QCOMPARE(chart_->ChartImage(), drawn);
+    Box("txtMastabi2")->setText("5");
+    ToggleSetup();
+    QVERIFY(!PanelShown());
+    QCOMPARE(chart_->Setup().StepPercent, int16_t{5});
+    QCOMPARE(chart_->Setup().XSizeSteps, int16_t{300});
   }
 
   // Boxes read leniently, half to even; the first unusable box is refused.
@@ -210,25 +216,6 @@ class ChartWindowTest : public QObject {
     QString read = QString("%1 %2 %3 %4").arg(s.XSizeSteps).arg(s.MinPercent).arg(s.StepPercent).arg(s.TargetPercent);
     for (int32_t length : s.CounterReset) read += QString(" %1").arg(length);
     QVERIFY(reading.refusal ? QString::fromStdString(reading.refusal->message).contains(expected) : read == expected);
-  }
-
-  void aRefusedSetupKeepsTheLastValuesAndThePanelOpen() {
-    Draw(1, 1500);
-    const tamberlo::chart::ChartSetup kept = chart_->Setup();
-    const QImage drawn = chart_->ChartImage();
-    ToggleSetup();
-    Box("txtMastabi0")->setText("300");
-    Box("txtMastabi2")->setText("0");
-    ToggleSetup();
-    QCOMPARE(asked_.size(), 1);
-    QVERIFY(asked_[0].contains("Step") && PanelShown());
-    QVERIFY(chart_->Setup() == kept);
-    QCOMPARE(chart_->ChartImage(), drawn);
-    Box("txtMastabi2")->setText("5");
-    ToggleSetup();
-    QVERIFY(!PanelShown());
-    QCOMPARE(chart_->Setup().StepPercent, int16_t{5});
-    QCOMPARE(chart_->Setup().XSizeSteps, int16_t{300});
   }
 
   void theSaveBoxWritesASnapshotThatReadsBack() {
@@ -277,16 +264,13 @@ class ChartWindowTest : public QObject {
   }
 
   void aSweepEndsAtCall499_data() {
-    QTest::addColumn<bool>("keepOn");
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<bool>("clear");
-    QTest::newRow("stop, save and clear") << false << true << true;
-    QTest::newRow("continue over the old sweep") << true << false << false;
+    QTest::addColumn<bool>("keepOn");  // on: continue over the old sweep; off: stop, save and clear
+    QTest::newRow("stop, save and clear") << false;
+    QTest::newRow("continue over the old sweep") << true;
   }
   void aSweepEndsAtCall499() {
     QFETCH(bool, keepOn);
-    QFETCH(bool, save);
-    QFETCH(bool, clear);
+    const bool save = !keepOn, clear = !keepOn;
     Check("chkContinue")->setChecked(keepOn);
     Check("chkSave")->setChecked(save);
     Check("chkClear")->setChecked(clear);
@@ -323,30 +307,22 @@ class ChartWindowTest : public QObject {
 
   // The blue window writes its return and the games at each reset; a window of one call hides its line.
   void percentLinesAndWindowLines_data() {
-    QTest::addColumn<QString>("green");
-    QTest::addColumn<QString>("blue");
-    QTest::addColumn<QList<QPoint>>("calls");  // (call, total win)
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("colours");  // capital: a line of that colour is seen; small: none is
+    QTest::addColumn<Windows>("windows");
     QList<QPoint> hundreds;
     for (int call = 1; call <= 200; ++call) hundreds << QPoint(call, call < 100 ? 0 : call < 200 ? 15000 : 215500);
-    QTest::newRow("windows of 100") << "500" << "100" << hundreds << QStringList{"07.500000      10000 ", "100.250000     20000 ", ""} << "";
+    QTest::newRow("windows of 100") << Windows{"500", "100", hundreds, {"07.500000      10000 ", "100.250000     20000 ", ""}, ""};
     QTest::newRow("windows of one call; a free spin adds no bet")
-        << "1" << "1" << QList<QPoint>{{1, 1500}, {1, 1500}, {2, 4500}} << QStringList{"75.000000      100 ", "150.000000     200 ", ""} << "gb";
+        << Windows{"1", "1", {{1, 1500}, {1, 1500}, {2, 4500}}, {"75.000000      100 ", "150.000000     200 ", ""}, "gb"};
     QTest::newRow("negative lengths count like their size")
-        << "-1" << "-2" << QList<QPoint>{{1, 1500}, {2, 3000}, {3, 4500}, {4, 6000}} << QStringList{"75.000000      200 ", "75.000000      400 ", ""} << "G";
+        << Windows{"-1", "-2", {{1, 1500}, {2, 3000}, {3, 4500}, {4, 6000}}, {"75.000000      200 ", "75.000000      400 ", ""}, "G"};
   }
   void percentLinesAndWindowLines() {
-    QFETCH(QString, green);
-    QFETCH(QString, blue);
-    QFETCH(QList<QPoint>, calls);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, colours);
-    SetBoxes({{"txtCounterRST1", qPrintable(green)}, {"txtCounterRST2", qPrintable(blue)}});
-    for (const QPoint& call : calls) Draw(call.x(), call.y());
-    QCOMPARE(PercentLines(), lines);
+    QFETCH(Windows, windows);
+    SetBoxes({{"txtCounterRST1", windows.green}, {"txtCounterRST2", windows.blue}});
+    for (const QPoint& call : windows.calls) Draw(call.x(), call.y());
+    QCOMPARE(PercentLines(), windows.lines);
     const QImage image = chart_->ChartImage();
-    for (QChar c : colours) QCOMPARE(Count(image, c.toLower() == 'g' ? kGreen : kBlue, image.rect()) > 0, c.isUpper());
+    for (QChar c : windows.colours) QCOMPARE(Count(image, c.toLower() == 'g' ? kGreen : kBlue, image.rect()) > 0, c.isUpper());
     QVERIFY(asked_.isEmpty());
   }
 

@@ -58,18 +58,14 @@ inline QByteArray ReadFile(const QString& path) {
 }
 
 // The test's working folder; the program's files land here.
-class WorkFolder {
- public:
-  explicit WorkFolder(const std::string& definition = Definition()) : previous_(QDir::currentPath()) {
-    QDir::setCurrent(dir_.path());
+struct WorkFolder {
+  QTemporaryDir dir;
+  QString previous = QDir::currentPath();
+  explicit WorkFolder(const std::string& definition = Definition()) {
+    QDir::setCurrent(dir.path());
     if (!definition.empty()) WriteFile("ReelSetup.ini", definition);
   }
-  ~WorkFolder() { QDir::setCurrent(previous_); }
-  QString Path() const { return dir_.path(); }
-
- private:
-  QTemporaryDir dir_;
-  QString previous_;
+  ~WorkFolder() { QDir::setCurrent(previous); }
 };
 
 // The program started in the current folder; message boxes are answered Ok
@@ -81,15 +77,10 @@ struct Program {
   std::unique_ptr<frmQuorvane> window;
 
   Program() {
-    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) {
-      messages << text;
-      return tamberlo::ui::Answer::Ok;
-    });
+    tamberlo::ui::SetMessageResponder([this](const QString& text, auto) { return messages << text, tamberlo::ui::Answer::Ok; });
     window = tamberlo::ui::Main(state, logs);
   }
   ~Program() { tamberlo::ui::SetMessageResponder({}); }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
 };
 
 }  // namespace maintest

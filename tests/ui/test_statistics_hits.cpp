@@ -32,15 +32,14 @@ tamberlo::GameState Loaded() {
   return s;
 }
 
+// A grid cell, its hits at each refresh and its colour after each (Default, White, Red, Yellow).
+struct Moved { int figure, count, slot; QList<int> hits; const char* colours; };
+
 int RowOf(int figure, int count) { return 4 * figure + count - 1; }
 
 QString Cell(const StatisticsHits& w, int row, int col) { return GridString(w.Grid().Text(row, col)); }
 
-std::string ReadFile(const std::string& path) {
-  std::ostringstream out;
-  out << std::ifstream(path, std::ios::binary).rdbuf();
-  return out.str();
-}
+std::string ReadFile(const char* path) { return (std::ostringstream() << std::ifstream(path, std::ios::binary).rdbuf()).str(); }
 
 QStringList SectionLines(StatisticsHits& w) {
   std::FILE* file = std::tmpfile();
@@ -60,10 +59,7 @@ struct Sandbox {
   int beeps = 0;
   Sandbox() {
     QDir::setCurrent(dir.path());
-    tamberlo::ui::SetMessageResponder([this](const QString& text, tamberlo::ui::Buttons) {
-      messages << text;
-      return tamberlo::ui::Answer::Ok;
-    });
+    tamberlo::ui::SetMessageResponder([this](const QString& text, auto) { return messages << text, tamberlo::ui::Answer::Ok; });
     tamberlo::ui::SetBeepHook([this] { ++beeps; });
   }
   ~Sandbox() {
@@ -76,36 +72,31 @@ struct Sandbox {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Moved)
+
 class StatisticsHitsTest : public QObject {
   Q_OBJECT
 
  private slots:
   // Red: a count that pays moved since the last refresh (empty reads 0); yellow: one that pays nothing; white: still.
   void refreshColoursWhatMoved_data() {
-    QTest::addColumn<int>("figure");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QList<int>>("hits");  // at each refresh
-    QTest::addColumn<QString>("colours");  // after each refresh
-    QTest::newRow("paying, then still") << 0 << 3 << 0 << QList<int>{5, 5} << "RW";
-    QTest::newRow("paying nothing, then still") << 0 << 2 << 1 << QList<int>{3, 3} << "YW";
-    QTest::newRow("scatter slot, growing") << 12 << 3 << 20 << QList<int>{4, 6} << "RR";
-    QTest::newRow("never hit") << 5 << 4 << 6 << QList<int>{0, 0} << "WW";
-    QTest::newRow("went down") << 3 << 2 << 4 << QList<int>{2, 0} << "YY";
+    QTest::addColumn<Moved>("cell");
+    QTest::newRow("paying, then still") << Moved{0, 3, 0, {5, 5}, "RW"};
+    QTest::newRow("paying nothing, then still") << Moved{0, 2, 1, {3, 3}, "YW"};
+    QTest::newRow("scatter slot, growing") << Moved{12, 3, 20, {4, 6}, "RR"};
+    QTest::newRow("never hit") << Moved{5, 4, 6, {0, 0}, "WW"};
+    QTest::newRow("went down") << Moved{3, 2, 4, {2, 0}, "YY"};
   }
   void refreshColoursWhatMoved() {
-    QFETCH(int, figure);
-    QFETCH(int, count);
-    QFETCH(int, slot);
-    QFETCH(QList<int>, hits);
-    QFETCH(QString, colours);
+    QFETCH(Moved, cell);
+    const auto [figure, count, slot, hits, colours] = cell;
     tamberlo::GameState s = Loaded();
     StatisticsHits w(s);
     QVERIFY(w.Grid().Colour(RowOf(figure, count), slot + 1) == CellColour::Default);
     for (int i = 0; i < hits.size(); ++i) {
       s.LineHits[slot][count][figure] = hits[i];
       w.ShowHits();
-      QCOMPARE("DWRY"[int(w.Grid().Colour(RowOf(figure, count), slot + 1))], colours[i].toLatin1());
+      QCOMPARE("DWRY"[int(w.Grid().Colour(RowOf(figure, count), slot + 1))], colours[i]);
       QCOMPARE(Cell(w, RowOf(figure, count), slot + 1), QString::number(hits[i]));
     }
     for (int col = 22; col <= 24; ++col) QVERIFY(w.Grid().Colour(RowOf(figure, count), col) == CellColour::Default);
