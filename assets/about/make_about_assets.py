@@ -6,9 +6,12 @@ link cursor. Standard library only, so the pictures can be rebuilt anywhere.
 """
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+from make_assets import FONT  # noqa: E402  the letters of the main window's pictures
 NAVY = (24, 48, 112)
 ORANGE = (232, 128, 24)
 WHITE = (255, 255, 255)
@@ -61,29 +64,15 @@ def logo_colour(x, y):
     return None
 
 
-# 5 x 7 letters for the name strip.
-GLYPHS = {
-    "O": ["01110", "10001", "10001", "10001", "10001", "10001", "01110"],
-    "S": ["01111", "10000", "10000", "01110", "00001", "00001", "11110"],
-    "K": ["10001", "10010", "10100", "11000", "10100", "10010", "10001"],
-    "A": ["01110", "10001", "10001", "11111", "10001", "10001", "10001"],
-    "R": ["11110", "10001", "10001", "11110", "10100", "10010", "10001"],
-    "T": ["11111", "00100", "00100", "00100", "00100", "00100", "00100"],
-    "H": ["10001", "10001", "10001", "11111", "10001", "10001", "10001"],
-    "L": ["10000", "10000", "10000", "10000", "10000", "10000", "11111"],
-    "D": ["11110", "10001", "10001", "10001", "10001", "10001", "11110"],
-    ".": ["00000", "00000", "00000", "00000", "00000", "01100", "01100"],
-    " ": ["00000"] * 7,
-}
 
 
 def name_strip(text="OSKARTH LTD.", scale=3, left=8, top=5):
     width, height = 288, 33
     ink = set()
     for n, ch in enumerate(text):
-        for gy, line in enumerate(GLYPHS[ch]):
+        for gy, line in enumerate(FONT[ch]):
             for gx, bit in enumerate(line):
-                if bit == "1":
+                if bit == "#":
                     ink.add((left + (n * 6 + gx) * scale, top + gy * scale))
 
     def colour_at(x, y):
