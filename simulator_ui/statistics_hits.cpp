@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
@@ -63,6 +65,12 @@ StatisticsHits::StatisticsHits(const tamberlo::GameState& state, QWidget* parent
   setWindowTitle("Statistics (HITS)");
   setFont(tamberlo::ui::SansFont(8.25));
   resize(Px(4680), Px(3195));
+  // Below the chart, which takes the top 5/8 of the screen, at the left: the
+  // main window stands at the bottom right.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.x(), area.y() + area.height() * 5 / 8 + Px(480));
+  }
 
   view_->setModel(grid_);
   view_->setItemDelegate(new StatisticsCellPainter(*grid_, view_));
