@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "text_format.h"
+
 namespace tamberlo {
 
 namespace {
@@ -67,67 +69,20 @@ char* AppendNumberItem(char* p, int64_t value) {
 }
 
 // A decimal with at least `minInt` integer digits and exactly `decimals`
-// decimals, no separators ("###0.000", "00.000000"): the value with 15
-// significant digits, rounded half away from zero, as every pattern of the
-// program rounds.
+// decimals, no separators ("###0.000", "00.000000"), rounded as every
+// pattern of the program rounds.
 char* AppendDecimal(char* p, double value, int minInt, int decimals) {
   if (std::isnan(value)) return Append(p, "NaN");
   if (std::isinf(value)) return Append(p, value < 0 ? "-Inf" : "Inf");
-
-  char all[400];  // significant digits, the point after `pointPos` of them
-  int count = 0;
-  int pointPos = 0;
-  if (value != 0.0) {
-    char sci[32];
-    const char* end =
-        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14)
-            .ptr;
-    const char* e = std::find(static_cast<const char*>(sci), end, 'e');
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
-    pointPos = exponent + 1;
-    if (pointPos < -decimals - 1) {
-      pointPos = 0;  // rounds to zero at this many decimals
-    } else {
-      const int zeros = pointPos < 0 ? -pointPos : 0;
-      std::memset(all, '0', static_cast<size_t>(zeros));
-      count = zeros;
-      for (const char* d = sci; d != e; ++d)
-        if (*d != '.') all[count++] = *d;
-      pointPos += zeros;
-    }
-  }
-  const int kept = pointPos + decimals;
-  if (count > kept) {
-    const bool up = all[kept] >= '5';
-    count = kept;
-    if (up) {
-      int i = kept;
-      while (i > 0 && all[i - 1] == '9') all[--i] = '0';
-      if (i == 0) {
-        std::memmove(all + 1, all, static_cast<size_t>(kept));
-        all[0] = '1';
-        ++pointPos;
-        ++count;
-      } else {
-        ++all[i - 1];
-      }
-    }
-  }
-  std::memset(all + count, '0', static_cast<size_t>(pointPos + decimals - count));
-
-  int first = 0;  // leading zeros of the integer part go
-  while (first < pointPos && all[first] == '0') ++first;
-  const bool nonZero =
-      std::any_of(all + first, all + pointPos + decimals, [](char c) { return c != '0'; });
-  if (value < 0 && nonZero) *p++ = '-';
-  for (int pad = pointPos - first; pad < minInt; ++pad) *p++ = '0';
-  std::memcpy(p, all + first, static_cast<size_t>(pointPos - first));
-  p += pointPos - first;
+  char digits[kMaxRoundedDigits];
+  const int intCount = RoundedDigits(std::fabs(value), decimals, digits);
+  char* const end = digits + intCount + decimals;
+  if (value < 0 && std::any_of(digits, end, [](char c) { return c != '0'; })) *p++ = '-';
+  for (int pad = intCount; pad < minInt; ++pad) *p++ = '0';
+  p = std::copy(digits, digits + intCount, p);
   if (decimals > 0) {
     *p++ = '.';
-    std::memcpy(p, all + pointPos, static_cast<size_t>(decimals));
-    p += decimals;
+    p = std::copy(digits + intCount, end, p);
   }
   return p;
 }

@@ -140,41 +140,54 @@ std::string FormatPattern(double value, std::string_view pattern) {
   if (IsPercent(pattern)) value *= 100.0;
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
-  const size_t places = DecimalPlaces(pattern);
+  const int places = static_cast<int>(DecimalPlaces(pattern));
+  char digits[kMaxRoundedDigits];
+  const int intCount = RoundedDigits(std::fabs(value), places, digits);
+  return WriteWithPattern(std::string_view(digits, static_cast<size_t>(intCount)),
+                          std::string_view(digits + intCount, static_cast<size_t>(places)), value < 0,
+                          pattern);
+}
 
-  // 15 significant digits, then half away from zero at the pattern's last place.
-  std::string all;
-  long pointPos = 0;
-  if (value != 0.0) {
-    const Scientific s = ToScientific(std::fabs(value), 14);
-    all.assign(s.digits, static_cast<size_t>(s.count));
+int RoundedDigits(double magnitude, int places, char* digits) {
+  // Significant digits with the decimal point after `pointPos` of them; a
+  // value below 1 is led by the zeros between the point and its first digit.
+  char all[kMaxRoundedDigits] = {};
+  int count = 0;
+  int pointPos = 0;
+  if (magnitude != 0.0) {
+    const Scientific s = ToScientific(magnitude, 14);
     pointPos = s.exponent + 1;
     if (pointPos < 0) {
-      all.insert(0, static_cast<size_t>(-pointPos), '0');
+      std::fill(all, all - pointPos, '0');
+      count = -pointPos;
       pointPos = 0;
     }
+    std::copy(s.digits, s.digits + s.count, all + count);
+    count += s.count;
   }
-  const size_t kept = static_cast<size_t>(pointPos) + places;
-  if (all.size() > kept) {
+  const int kept = pointPos + places;
+  if (count > kept) {
     const bool up = all[kept] >= '5';
-    all.resize(kept);
+    count = kept;
     if (up) {
-      size_t i = kept;
+      int i = kept;
       while (i > 0 && all[i - 1] == '9') all[--i] = '0';
       if (i == 0) {
-        all.insert(all.begin(), '1');
+        std::copy_backward(all, all + kept, all + kept + 1);
+        all[0] = '1';
         ++pointPos;
+        ++count;
       } else {
         ++all[i - 1];
       }
     }
   }
-  all.resize(static_cast<size_t>(pointPos) + places, '0');
+  std::fill(all + count, all + pointPos + places, '0');
 
-  std::string_view intDigits(all.data(), static_cast<size_t>(pointPos));
-  while (!intDigits.empty() && intDigits.front() == '0') intDigits.remove_prefix(1);
-  const std::string_view fracDigits(all.data() + pointPos, places);
-  return WriteWithPattern(intDigits, fracDigits, value < 0, pattern);
+  int first = 0;
+  while (first < pointPos && all[first] == '0') ++first;
+  std::copy(all + first, all + pointPos + places, digits);
+  return pointPos - first;
 }
 
 std::string RightAlign(std::string_view text, int width) {

@@ -16,6 +16,14 @@ namespace tamberlo {
 std::string FormatPattern(int64_t value, std::string_view pattern);
 std::string FormatPattern(double value, std::string_view pattern);
 
+// The rounding behind every decimal pattern, without allocating: `magnitude`
+// (not negative) with 15 significant digits, rounded half away from zero to
+// `places` decimals. `digits` gets the integer digits, without leading zeros,
+// then exactly `places` decimal digits; the result is the count of integer
+// digits. `digits` holds kMaxRoundedDigits characters; `places` is below 40.
+inline constexpr int kMaxRoundedDigits = 400;
+int RoundedDigits(double magnitude, int places, char* digits);
+
 // "@@@" / "@@@@@": the plain text right-aligned in `width` characters; a
 // longer text is not cut.
 std::string RightAlign(std::string_view text, int width);
