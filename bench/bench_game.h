@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdint>
 #include <iterator>
-#include <random>
 #include <string>
 
 #include "corvello_binding.h"
@@ -58,11 +57,7 @@ class NullDisplay final : public Display {
 inline void LoadGame(GameState& s, const std::string& path) {
   HeadPass head(path);
   head.ReadVersionRtpSeed(s);
-  if (s.RngSeed < 0) {
-    std::minstd_rand clock(static_cast<uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
-    s.RngSeed = std::uniform_int_distribution<int32_t>(0, 65535)(clock);
-  }
+  ReplaceNegativeSeed(s);
   corvello::rng_Init(s.RngSeed);
   head.ReadCountsAndNames(s);
 

@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string_view>
 
@@ -288,6 +290,14 @@ void BodyPass::ReadPayTable(GameState& s) {
     }
   }
   r.Close();
+}
+
+void ReplaceNegativeSeed(GameState& s) {
+  if (s.RngSeed >= 0) return;
+  std::mt19937 source(static_cast<uint32_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  // The whole part of r x 65536 for r = the draw / 2^32 in [0, 1).
+  s.RngSeed = static_cast<int32_t>(source() >> 16);
 }
 
 }  // namespace tamberlo

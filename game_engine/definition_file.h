@@ -42,6 +42,11 @@ class HeadPass {
   std::unique_ptr<Reader> reader_;
 };
 
+// A negative seed in the file asks for a random one: RngSeed becomes a whole
+// number 0..65535 from a source seeded by the clock (not by Corvello). A seed
+// of 0 or more stays as it is.
+void ReplaceNegativeSeed(GameState& s);
+
 // Body pass, split where the load sets GamesPerRun: ReadStrips reads both
 // strips and their reel lengths (needs ReelStripLast, FreeReelStripLast and
 // FigureNameList); ReadPayTable goes on in the same open file and closes it.

@@ -8,9 +8,6 @@
 
 namespace tamberlo::ui {
 
-// A seed 0..65535 from a generator seeded by the clock (not by Corvello).
-int32_t ClockSeed();
-
 // Reads the head of ReelSetup.ini in the current directory, replaces a
 // negative seed, seeds Corvello, then creates, loads and shows the main
 // window. When the game cannot start, the user is told why (message box and
