@@ -78,7 +78,7 @@ struct SteppedClock final : tamberlo::ui::WaitClock {
   void HandleEventsFor(std::chrono::milliseconds span) override {
     QCoreApplication::processEvents();
     waits << Waited{Elapsed(), span.count(), label != nullptr && label->isVisible() ? label->text() : QString()};
-    now += std::min(span, std::chrono::milliseconds(400));
+    now += std::min<std::chrono::milliseconds>(span, 400ms);
   }
 };
 
