@@ -1,8 +1,13 @@
-// tamberlo-bench FILE GAMES: plays GAMES quiet base games of the game in
-// FILE through the run loop and prints the totals and the speed.
+// tamberlo-bench FILE GAMES [LOGDIR]: plays GAMES quiet base games of the game
+// in FILE through the run loop and prints the totals and the speed. The run
+// logs are written as in a run, but into LOGDIR or a temporary folder that is
+// removed afterwards, so the benchmark leaves nothing where it runs.
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -14,17 +19,50 @@ namespace {
 int Usage(const char* problem) {
   std::fprintf(stderr,
                "tamberlo-bench: %s\n"
-               "usage: tamberlo-bench FILE GAMES\n"
-               "  FILE   the game definition (ReelSetup.ini)\n"
-               "  GAMES  base games to play, a positive multiple of 100\n",
+               "usage: tamberlo-bench FILE GAMES [LOGDIR]\n"
+               "  FILE    the game definition (ReelSetup.ini)\n"
+               "  GAMES   base games to play, a positive multiple of 100\n"
+               "  LOGDIR  the folder that keeps the run logs (Jackpot.txt, FreeSpins.txt,\n"
+               "          Percent_10000.txt); without it they go to a temporary folder\n"
+               "          that is removed at the end\n",
                problem);
   return 2;
 }
 
+// The current folder while it lives: the one named (made when missing), or a
+// fresh temporary one that is removed with it.
+class LogFolder {
+ public:
+  explicit LogFolder(const char* named) : temporary_(named == nullptr) {
+    if (named != nullptr) {
+      path_ = named;
+      std::filesystem::create_directories(path_);
+    } else {
+      std::string pattern = (std::filesystem::temp_directory_path() / "tamberlo-bench-XXXXXX").string();
+      if (mkdtemp(pattern.data()) == nullptr)
+        throw std::system_error(errno, std::generic_category(), "cannot make a temporary folder " + pattern);
+      path_ = pattern;
+    }
+    std::filesystem::current_path(path_);
+  }
+  ~LogFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    if (temporary_) std::filesystem::remove_all(path_, ignored);
+  }
+  LogFolder(const LogFolder&) = delete;
+  LogFolder& operator=(const LogFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_ = std::filesystem::current_path();
+  std::filesystem::path path_;
+  bool temporary_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return Usage("expected two arguments");
+  if (argc != 3 && argc != 4) return Usage("expected two or three arguments");
   const std::string_view text = argv[2];
   int64_t games = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), games);
@@ -34,7 +72,11 @@ int main(int argc, char** argv) {
   try {
     tamberlo::GameState s;
     tamberlo::bench::LoadGame(s, argv[1]);
-    const double seconds = tamberlo::bench::RunGames(s, games);
+    double seconds = 0;
+    {
+      LogFolder logs(argc == 4 ? argv[3] : nullptr);
+      seconds = tamberlo::bench::RunGames(s, games);
+    }
     std::printf("Games %lld\nTotalBet %lld\nTotalWin %lld\nWinCount %lld\nFreeGames %lld\n"
                 "FreeWin %lld\ngames_per_second %lld\n",
                 static_cast<long long>(s.Games), static_cast<long long>(s.TotalBet),

@@ -4,22 +4,47 @@
 // the same file and count to see what the windows cost a run.
 #include <QApplication>
 #include <QTimer>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "startup.h"
 #include "ui_platform.h"
 
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: tamberlo-ui-bench GAMES\n"
+               "  Times a Run of GAMES games (a positive multiple of 100) with the windows\n"
+               "  shown, in the current folder, which must hold ReelSetup.ini. It writes\n"
+               "  there what the program writes: Temp1.txt and empty.txt (the run ends with\n"
+               "  a Save) and the run logs Jackpot.txt, FreeSpins.txt and Percent_10000.txt.\n"
+               "  Without a display: QT_QPA_PLATFORM=offscreen tamberlo-ui-bench GAMES\n");
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Read before Qt starts, which ends the process when there is no display.
+  if (argc != 2) return Usage();
+  const std::string_view text = argv[1];
+  long long games = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), games);
+  if (error != std::errc() || end != text.data() + text.size() || games <= 0 || games % 100 != 0) return Usage();
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if ((platform == nullptr || *platform == '\0') && std::getenv("DISPLAY") == nullptr &&
+      std::getenv("WAYLAND_DISPLAY") == nullptr) {
+    std::fprintf(stderr, "tamberlo-ui-bench: there is no display (DISPLAY and WAYLAND_DISPLAY are unset)\n");
+    return Usage();
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tamberlo");
-  const long long games = argc == 2 ? std::atoll(argv[1]) : 0;
-  if (games <= 0 || games % 100 != 0) {
-    std::fprintf(stderr, "usage: tamberlo-ui-bench GAMES (a positive multiple of 100)\n");
-    return 2;
-  }
   static tamberlo::GameState state;
   static tamberlo::RunLogs logs;
   std::unique_ptr<frmQuorvane> window = tamberlo::ui::Main(state, logs);

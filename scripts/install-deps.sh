@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev
           fonts-liberation fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do

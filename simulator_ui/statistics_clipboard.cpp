@@ -8,15 +8,26 @@
 namespace tamberlo::ui {
 namespace {
 
-ClipboardWriter& Writer() {
-  static ClipboardWriter writer;
-  return writer;
+class SteadyWaitClock final : public WaitClock {
+ public:
+  TimePoint Now() override { return std::chrono::steady_clock::now(); }
+  // An event loop rather than a polling loop: events are handled as they
+  // come, without burning the processor for the second.
+  void HandleEventsFor(std::chrono::milliseconds span) override {
+    QEventLoop loop;
+    QTimer::singleShot(span, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+};
+
+WaitClock*& Installed() {
+  static WaitClock* clock = nullptr;
+  return clock;
 }
 
 }  // namespace
 
 bool PutTextOnClipboard(const QString& text) {
-  if (Writer()) return Writer()(text);
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr) return false;
   clipboard->clear();
@@ -24,18 +35,18 @@ bool PutTextOnClipboard(const QString& text) {
   return clipboard->text() == text;
 }
 
-void SetClipboardWriter(ClipboardWriter writer) { Writer() = std::move(writer); }
+WaitClock& CurrentWaitClock() {
+  static SteadyWaitClock steady;
+  return Installed() != nullptr ? *Installed() : steady;
+}
 
-void WaitOneSecondFrom(std::chrono::steady_clock::time_point start) {
+void SetWaitClock(WaitClock* clock) { Installed() = clock; }
+
+void WaitOneSecondFrom(WaitClock::TimePoint start) {
   using namespace std::chrono;
-  const steady_clock::time_point deadline = start + seconds(1);
-  // An event loop rather than a polling loop: events are handled as they
-  // come, without burning the processor for the second.
-  for (auto now = steady_clock::now(); now < deadline; now = steady_clock::now()) {
-    QEventLoop loop;
-    QTimer::singleShot(ceil<milliseconds>(deadline - now), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
+  WaitClock& clock = CurrentWaitClock();
+  const WaitClock::TimePoint deadline = start + seconds(1);
+  for (auto now = clock.Now(); now < deadline; now = clock.Now()) clock.HandleEventsFor(ceil<milliseconds>(deadline - now));
 }
 
 }  // namespace tamberlo::ui

@@ -9,7 +9,6 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
-#include <chrono>
 
 #include "statistics_cell_painter.h"
 #include "statistics_clipboard.h"
@@ -206,7 +205,8 @@ QString StatisticsHits::GridClipboardText() const {
 // of a refresh anyway, and a view with its updates off paints nothing at all
 // when it is uncovered during the two seconds.
 void StatisticsHits::CopyGridToClipboard() {
-  auto start = std::chrono::steady_clock::now();
+  tamberlo::ui::WaitClock& clock = tamberlo::ui::CurrentWaitClock();
+  auto start = clock.Now();
   const QSize outer = frameGeometry().size();
   label1_->move((outer.width() - label1_->width()) / 2, (outer.height() - label1_->height()) / 2);
   label1_->raise();
@@ -216,7 +216,7 @@ void StatisticsHits::CopyGridToClipboard() {
   const bool copied = tamberlo::ui::PutTextOnClipboard(text);
   tamberlo::ui::WaitOneSecondFrom(start);
   if (copied) {
-    start = std::chrono::steady_clock::now();
+    start = clock.Now();
     tamberlo::ui::Beep();
     label1_->setText(QString::fromUtf8(kCopiedText));
     tamberlo::ui::WaitOneSecondFrom(start);

@@ -176,6 +176,28 @@ TEST_F(Play, RunEndsAtANestedStopOrAMultipleOfGamesPerRunANestedStepLeavesTheCre
   EXPECT_EQ(Values(s.Games, s.QuietMode, display.addEnabled), Values(400, 0, 0));  // Add stays disabled
 }
 
+// Notes QuietMode at every ShowHits: the statistics window skips a refresh while it is 1.
+struct QuietModeAtShowHits : RecordingDisplay {
+  const GameState& s;
+  std::vector<int> quietModes;
+  explicit QuietModeAtShowHits(const GameState& state) : s(state) {}
+  void ShowHits() override { quietModes.push_back(s.QuietMode), RecordingDisplay::ShowHits(); }
+};
+
+TEST(NestedStep, RefreshesTheStatisticsThoughTheRunAroundItPlaysQuiet) {
+  TempFolder folder;
+  GameState s = MakeState();
+  QuietModeAtShowHits display(s);
+  RunLogs logs;
+  logs.Open();
+  Game game(s, display, logs, &ScriptedRng::GenNumber);
+  ScriptedRng::stops.clear();
+  display.onProcessEvents = [&] { game.StepClick(), display.stop = false; };  // at game 100
+  game.RunClick();
+  EXPECT_EQ(s.Games, 101);
+  EXPECT_EQ(display.quietModes, std::vector<int>{0});
+}
+
 TEST_F(Play, ARetriggerAddsFifteenSpinsToTheSeriesOfARunPass) {
   s.Games = 5, display.stop = true;
   const std::pair<std::vector<int>, int> cases[] = {{{}, 15}, {{1}, 30}, {{15}, 30}, {{14, 29}, 45}};

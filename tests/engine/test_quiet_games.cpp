@@ -4,7 +4,7 @@
 #include <memory>
 #include <new>
 
-#include "../../bench/bench_game.h"
+#include "bench_game.h"
 #include "helpers.h"
 
 namespace {

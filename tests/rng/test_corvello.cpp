@@ -6,7 +6,7 @@
 #include <random>
 #include <set>
 
-#include "../../random_library/corvello.h"
+#include "corvello.h"
 #include "corvello_binding.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // The chart window: its load and set-up panel, the three lines DrawPercent
 // draws, its sweeps, Percent_10000.txt and the bitmaps.
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -336,12 +335,10 @@ class ChartWindowTest : public QObject {
     QVERIFY(Near(chart_->ChartImage(), 13, 112.5, kGreen) && Near(chart_->ChartImage(), 13, 100, kBlue));
   }
 
-  // DrawPercent runs every 100 games of a run: 5 us a call would be a gross regression.
-  void drawingIsCheapAndReachesTheScreen() {
+  // A run's worth of points (its speed is tamberlo-ui-bench's to measure).
+  void manyPointsReachTheScreen() {
     chart_->show();
     uint32_t noise = 12345;
-    QElapsedTimer timer;
-    timer.start();
     for (int call = 1; call <= 100000; ++call) {
       noise = noise * 1664525u + 1013904223u;
       state_.Games += 100;
@@ -349,7 +346,6 @@ class ChartWindowTest : public QObject {
       state_.TotalWin += 1000 + (noise >> 22);  // about 75 percent, jittery
       chart_->DrawPercent();
     }
-    QVERIFY(timer.nsecsElapsed() < 500'000'000);
     QTest::qWait(60);
     const QImage screen = chart_->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect belowButton(0, 40, screen.width(), screen.height() - 40);

@@ -129,6 +129,23 @@ class TestMainWindow : public QObject {
     QCOMPARE(p.state.StopReel, int16_t(2));
   }
 
+  // Reel r of the base strip ends at row 11 - 2r, the rest of its column gaps.
+  void firstSymbolWindowTakesEachReelsOwnLastPosition() {
+    std::string definition = maintest::Definition();
+    size_t row = definition.find("REEL STRIP\r\n") + 12;
+    for (int r = 0; r < maintest::kRows; ++r, row = definition.find("\r\n", row) + 2)
+      for (int reel = 0; reel < 5; ++reel)
+        if (r > 11 - 2 * reel) definition.replace(row + 11 * reel, 11, maintest::Cell("GAP", 11));
+    maintest::WorkFolder folder(definition);
+    maintest::Program p;
+    QVERIFY(p.window);
+    for (int reel = 0; reel < 5; ++reel) {
+      QCOMPARE(p.state.ReelLast[reel], int16_t(11 - 2 * reel));
+      QVERIFY(Shows(*p.window, reel, 11 - reel));  // figure (row + reel) mod 13 at row 11 - 2 * reel
+      QVERIFY(Shows(*p.window, reel + 5, reel) && Shows(*p.window, reel + 10, reel + 1));
+    }
+  }
+
   void stepPlaysAndShowsOneGame() {
     maintest::WorkFolder folder;
     maintest::Program p;
