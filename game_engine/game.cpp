@@ -1,7 +1,6 @@
 #include "game.h"
 
 #include <bit>
-#include <limits>
 #include <string>
 
 #include "credit.h"
