@@ -1,9 +1,9 @@
 #include "game.h"
 
 #include <bit>
-#include <limits>
 #include <string>
 
+#include "credit.h"
 #include "evaluation.h"
 #include "text_format.h"
 
@@ -335,15 +335,7 @@ void Game::StepClick() {
   if (!s_.FreeSpinsActive) CountEmptyRun();
   if (s_.Games % kLabelsEvery == 0) display_.DrawPercent();
 
-  if (!display_.RunFlagIsStop() && !s_.FreeSpinsActive) {
-    // The credit is 32-bit: a settlement beyond its range stops at the limit
-    // rather than wrapping round to a wrong credit.
-    const int64_t cash = (s_.TotalWin - s_.WinBeforeGame) + (int64_t{s_.Cash} - kStake);
-    constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
-    constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
-    s_.Cash = static_cast<int32_t>(cash > kMax ? kMax : cash < kMin ? kMin : cash);
-    display_.SetLabel(5, {LabelKind::Cash, s_.Cash});
-  }
+  if (!display_.RunFlagIsStop() && !s_.FreeSpinsActive) SettleGame(s_, display_);
 }
 
 }  // namespace tamberlo

@@ -55,10 +55,4 @@ std::optional<int32_t> ReadCreditAmount(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-int32_t AddCredit(int32_t sum, int32_t amount) {
-  const int64_t total = int64_t{sum} + amount;
-  if (total < std::numeric_limits<int32_t>::min() || total > std::numeric_limits<int32_t>::max()) return sum;
-  return static_cast<int32_t>(total);
-}
-
 }  // namespace tamberlo::ui

@@ -11,7 +11,4 @@ namespace tamberlo::ui {
 // 32-bit signed range.
 std::optional<int32_t> ReadCreditAmount(std::string_view text);
 
-// sum + amount, or sum unchanged when that would leave the 32-bit signed range.
-int32_t AddCredit(int32_t sum, int32_t amount);
-
 }  // namespace tamberlo::ui

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "credit.h"
 #include "credit_amount.h"
 #include "frm_quorvane.h"
 
@@ -104,10 +105,7 @@ void frmQuorvane::txtAddCredit_KeyPress(int keyAscii) {
   const bool readable = read && *read >= 0;
   if (!readable) txtAddCredit->setText("0");
   const int32_t amount = readable ? *read : 0;
-  state_.Cash = tamberlo::ui::AddCredit(state_.Cash, amount);
-  state_.CashIn = tamberlo::ui::AddCredit(state_.CashIn, amount);
-  SetLabel(5, {tamberlo::LabelKind::Cash, state_.Cash});
-  SetLabel(6, {tamberlo::LabelKind::CashTotal, state_.CashIn});
+  tamberlo::AddCredit(state_, *this, amount);
   PushLabels();
 
   for (QPushButton* button : {cmdAdd, cmdExit, cmdAUTO, cmdSave}) button->setEnabled(true);

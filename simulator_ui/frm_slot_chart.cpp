@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "frm_slot_chart_summary.h"
+#include "rtp_chart_summary.h"
 #include "text_format.h"
 #include "ui_platform.h"
 

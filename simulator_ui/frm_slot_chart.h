@@ -8,6 +8,7 @@
 #include "frm_slot_chart_canvas.h"
 #include "frm_slot_chart_setup.h"
 #include "game_state.h"
+#include "rtp_chart.h"
 #include "run_logs.h"
 
 class QCheckBox;
@@ -76,13 +77,5 @@ class frmSlotChart : public QWidget {
   QTimer showTimer_;
 
   // DrawPercent's state, kept from call to call.
-  int64_t ChartCallCount = 0;
-  int64_t BetBaseGreen = 0;
-  int64_t WinBaseGreen = 0;
-  int64_t BetBaseBlue = 0;
-  int64_t WinBaseBlue = 0;
-  int16_t LastX = 0;
-  int32_t LastYRed = 0;
-  int32_t LastYGreen = 0;
-  int32_t LastYBlue = 0;
+  tamberlo::chart::RtpChart rtp_;
 };

@@ -1,20 +1,13 @@
 #pragma once
-// The chart's set-up values and how the seven set-up boxes are read into them.
+// How the seven set-up boxes are read into the chart's set-up.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace tamberlo::chart {
+#include "rtp_chart.h"
 
-struct ChartSetup {
-  int16_t XSizeSteps = 500;
-  int16_t MinPercent = 71;
-  int16_t StepPercent = 4;
-  int16_t TargetPercent = 95;
-  int32_t CounterReset[3] = {0, 500, 100};  // red (unused), green, blue
-  bool operator==(const ChartSetup&) const = default;
-};
+namespace tamberlo::chart {
 
 // The boxes in reading order: txtMastabi 0..3, then txtCounterRST 0..2.
 inline constexpr int kSetupBoxes = 7;

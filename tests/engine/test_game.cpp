@@ -225,7 +225,7 @@ TEST_F(Play, AFreeSpinJackpotWithAutoStopEndsTheRunOnlyAfterTheSeries) {
   EXPECT_EQ(display.Count("ClearText"), 13) << "spins after the stop are shown like Steps";
 }
 
-TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndStopsAtTheThirtyTwoBitLimit) {
+TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndKeepsTheCreditWhenAWinWouldPassItsLimit) {
   s.Cash = 19;
   game.StepClick();
   EXPECT_EQ(display.messages, (Strings{" Add Credit ! "}));
@@ -238,7 +238,10 @@ TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndStopsAtTheThirtyTwoBitLimit) {
   s.Cash = std::numeric_limits<int32_t>::max() - 5;
   ScriptedRng::Game(kFives);
   game.StepClick();
-  EXPECT_EQ(s.Cash, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(Values(s.Cash, s.Games, s.TotalWin), Values(std::numeric_limits<int32_t>::max() - 5, 2, 200));
+  EXPECT_EQ(display.labels[5], (LabelValue{Cash, std::numeric_limits<int32_t>::max() - 5}));
+  EXPECT_EQ(display.messages.back(), "Cash cannot take this game's win of 200 less its stake of 20: it would pass "
+                                     "2 147 483 647 and stays at 2 147 483 642.");
 }
 
 TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {

@@ -6,6 +6,7 @@
 
 #include "bench_game.h"
 #include "helpers.h"
+#include "rtp_chart.h"
 
 namespace {
 long newCalls = 0;
@@ -76,6 +77,17 @@ TEST(QuietGames, AllocateNothingInTheDefaultGameAndAMillionGiveItsSignature) {
             Values(1000000, 20000000, 19230403, 1091852, 7805, 3530208));
   const std::string log = ReadFile("FreeSpins.txt");  // every series but maybe the last is logged
   EXPECT_NEAR(std::count(log.begin(), log.end(), '\n'), fresh.FreeGames - 0.5, 0.5);
+}
+
+// A run asks the chart for a point every 100 games.
+TEST(QuietGames, ChartPointsAllocateNothing) {
+  chart::RtpChart chart;
+  const chart::ChartSetup setup{500, 55, 4, 95, {0, 500, 100}};
+  const long before = newCalls;
+  int lines = 0;
+  for (int call = 1; call <= 100000; ++call) lines += chart.Next(setup, 2000LL * call, 1900LL * call, true).percentLine;
+  EXPECT_EQ(newCalls, before);
+  EXPECT_EQ(lines, 1000);
 }
 
 }  // namespace tamberlo::testing

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "frm_slot_chart.h"
-#include "frm_slot_chart_summary.h"
 #include "ui_platform.h"
 
 using tamberlo::ui::Answer;
@@ -239,17 +238,6 @@ class ChartWindowTest : public QObject {
     save->click();
     QCOMPARE(asked_.size(), 4);
     QVERIFY(asked_[3].contains("\"TestTemp.bmp\""));
-  }
-
-  void summariesKeepOrTrimThePatternBlanks() {
-    tamberlo::GameState s;
-    QCOMPARE(tamberlo::chart::SnapshotSummary(s), "Games played =" + std::string(9, ' ') + " /    = n/a");
-    s.Games = 49900;
-    s.TotalWin = 949328;
-    s.TotalBet = 998000;
-    QCOMPARE(tamberlo::chart::SnapshotSummary(s), std::string("Games played = 49 900      949 328 /  998 000 = 95.123%"));
-    QCOMPARE(tamberlo::chart::SweepSummary(s), std::string("Games = 49 900    95.123% = 949 328 / 998 000"));
-    QCOMPARE(tamberlo::chart::SweepBitmapName(s), std::string("Test 49900.bmp"));
   }
 
   void eachPointJoinsTheLastOneKeptRoundedHalfToEven() {

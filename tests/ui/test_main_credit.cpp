@@ -117,15 +117,20 @@ class TestMainCredit : public QObject {
     OpenEntry(g.w);  // Add empties the box again
   }
 
+  // The sum that cannot take the amount keeps its value, the other takes it, and the user is told.
   void eachSumKeepsItsValueWhenTheAmountWouldOverflowIt() {
     Game g;
     g.state.Cash = 2'147'483'000;
     Add(g.w, "648");
     QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(2'147'483'000, 1'000'648));
+    QCOMPARE(g.program.messages, QStringList{"Cash cannot take 648 credits more: it would pass 2 147 483 647 and stays at 2 147 483 000."});
+    QCOMPARE(g.w.Label1[5]->text(), QString(" Cash = 2147 483 000 $"));
+    QCOMPARE(g.w.focusWidget(), g.w.cmdStart);
     g.state.Cash = 1'000;
     g.state.CashIn = 2'147'483'000;
     Add(g.w, "647");
     QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(1'647, INT32_MAX));
+    QCOMPARE(g.program.messages.size(), 1);
   }
 
   // Below a stake Step refuses; Enter opens it only with a stake's worth of credit, Esc always.

@@ -1,4 +1,4 @@
-#include "frm_slot_chart_summary.h"
+#include "rtp_chart_summary.h"
 
 #include "text_format.h"
 
