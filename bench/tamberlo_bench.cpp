@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
 
   try {
     tamberlo::GameState s;
-    tamberlo::bench::LoadGame(s, argv[1]);
+    tamberlo::LoadGame(s, argv[1], &corvello::rng_Init);
     const double seconds = tamberlo::bench::RunGames(s, games);
     std::printf("Games %lld\nTotalBet %lld\nTotalWin %lld\nWinCount %lld\nFreeGames %lld\n"
                 "FreeWin %lld\ngames_per_second %lld\n",

@@ -125,6 +125,58 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
   EXPECT_THROW(BodyPass(DefaultGamePath()).ReadStrips(s), std::logic_error);
 }
 
+// Free strips whose reels 0 to 2 hold one scatter each, on rings of 3, 9 and
+// `ring` positions: a free spin shows three scatters with p = 1/ring exactly.
+std::vector<std::string> RetriggeringGame(int ring) {
+  std::vector<std::string> lines = SmallGame();
+  lines.erase(lines.begin() + kFree, lines.begin() + kFree + 3);
+  std::vector<std::string> rows;
+  for (int row = 0; row < std::max(ring, 9); ++row) {
+    auto figure = [&](int length) { return row >= length ? "GAP" : row == 0 ? "Scatter" : "F1"; };
+    rows.push_back(Row({figure(3), figure(9), figure(ring), "F2", "F3"}));
+  }
+  lines.insert(lines.begin() + kFree, rows.begin(), rows.end());
+  return lines;
+}
+
+TEST(GameLoad, SeedsWithTheReplacedSeedThenSetsTheLinesTheCreditAndTheReport) {
+  TempFolder folder;
+  std::vector<std::string> lines = SmallGame();
+  lines[4] = "SEED = -5";
+  Seeds::given.clear();
+  const GameState s = Load(lines);
+  EXPECT_EQ(Seeds::given, std::vector<int32_t>{s.RngSeed});
+  EXPECT_TRUE(s.RngSeed >= 0 && s.RngSeed <= 65535) << s.RngSeed;
+  EXPECT_EQ(s.FigureNameList, std::vector<std::string>(std::begin(s.FigureName), std::end(s.FigureName)));
+  EXPECT_EQ(Values(s.GamesPerRun, s.Cash, s.CashIn, s.StopReel, s.WinLineRow[3][2], s.WinLineShape[13][0]),
+            Values(100000000, 1000000, 1000000, 4, 2, 113));
+  EXPECT_NE(ReadFile("Temp1.txt").find("\r\nSEED = " + std::to_string(s.RngSeed) + "\r\n"), std::string::npos);
+}
+
+TEST(GameLoad, RefusesStripsThatRetriggerTooOftenBeforeWritingAnything) {
+  TempFolder folder;
+  const std::pair<int, std::string> cases[] = {
+      {16, "no error"},
+      {15, "ReelSetup.ini: the free-spin reel strips retrigger too often for a series of free spins to end: "
+           "three or more scatters show in 6075 of 91125 free-spin windows, p = 0.0666667; "
+           "p must stay below 1/15 = 0.0666667"},
+      {14, "ReelSetup.ini: the free-spin reel strips retrigger too often for a series of free spins to end: "
+           "three or more scatters show in 5292 of 74088 free-spin windows, p = 0.0714286; "
+           "p must stay below 1/15 = 0.0666667"}};
+  for (const auto& [ring, error] : cases) {
+    std::ofstream("Temp1.txt", std::ios::binary) << "kept";
+    EXPECT_EQ(ErrorOf([ring = ring] { Load(RetriggeringGame(ring)); }), error) << ring;
+    if (ring != 16) {
+      EXPECT_EQ(ReadFile("Temp1.txt"), "kept");
+    }
+  }
+  std::vector<std::string> lines = SmallGame();
+  lines[kPays + 2] = "F1,         1, 16384, 3, 4, 5,";
+  std::ofstream("Temp1.txt", std::ios::binary) << "kept";
+  EXPECT_THROW(Load(lines), DefinitionError);
+  EXPECT_EQ(ReadFile("Temp1.txt"), "kept");
+}
+
 
 TEST(DefinitionFuzz, MutatedAndRandomFilesLoadOrAreRefused) {
   std::vector<std::string> lines;
