@@ -4,6 +4,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -104,19 +105,29 @@ int FigureOf(const GameState& s, std::string_view name) {
 class LineReader {
  public:
   explicit LineReader(const std::string& path) : path_(path), in_(path, std::ios::binary) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+      throw DefinitionError(path_ + ": is a folder; expected the game definition file");
+    }
     if (!in_) {
       throw DefinitionError(path_ + ": cannot open the file (" + std::strerror(errno) +
                             "); expected the game definition");
     }
   }
 
-  int number() const { return number_; }
   const std::string& line() const { return line_; }
 
   bool Next() {
     if (!in_ || !std::getline(in_, line_)) return false;
     ++number_;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    // A CR left in the line is a line end of another system: counting it as
+    // text would report the lines after it at wrong numbers.
+    const size_t cr = line_.find('\r');
+    if (cr != std::string::npos) {
+      Fail(cr + 1 == line_.size() ? "the line ends in CR CR LF; expected each line to end in CR LF or LF"
+                                  : "the line ends in CR alone; expected each line to end in CR LF or LF");
+    }
     return true;
   }
 
@@ -197,7 +208,8 @@ void HeadPass::ReadVersionRtpSeed(GameState& s) {
   if (!seed) r.Fail("expected a number from column 8 of the seed line (\"SEED = 12345\")");
   const double rounded = RoundHalfEven(*seed);
   if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max())) {
-    r.Fail("expected a seed within -2147483648..2147483647");
+    r.Fail("the seed reads " + Quoted(Trim(std::string_view(seedLine).substr(7))) +
+           "; expected a seed within -2147483648..2147483647");
   }
   s.RngSeed = static_cast<int32_t>(rounded);
 }
@@ -282,7 +294,7 @@ void BodyPass::ReadPayTable(GameState& s) {
       const double low = doubled ? -16384 : -32768;
       const double high = doubled ? 16383 : 32767;
       if (!(pay >= low && pay <= high)) {
-        r.Fail("field " + std::to_string(count + 1) + " reads " + PlainText(static_cast<float>(pay)) +
+        r.Fail("field " + std::to_string(count + 1) + " reads " + Quoted(Trim(fields[count])) +
                "; expected a pay within " + PlainText(static_cast<int64_t>(low)) + ".." +
                PlainText(static_cast<int64_t>(high)));
       }

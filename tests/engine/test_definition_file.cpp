@@ -93,8 +93,9 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       {3, " Game RTP: 9", ":3: expected the RTP as whole percent"},
       {3, " Game RTP: 100,00 %", ":3: expected an RTP below 100 percent"},
       {5, "SEED = lots", ":5: expected a number from column 8"}, {5, "SEED", ":5: expected a number"},
-      {5, "SEED = 2147483648", ":5: expected a seed within -2147483648..2147483647"},
-      {5, "SEED = -2147483649", ":5: expected a seed within"},
+      {5, "SEED = 2147483648", ":5: the seed reads \"2147483648\"; expected a seed within -2147483648..2147483647"},
+      {5, "SEED = -2147483648.51 ", ":5: the seed reads \"-2147483648.51\"; expected a seed within"},
+      {5, "SEED = -2147483647.5", "no error"},
       {4, "RNG", ":29: end of file; expected the line \"RNG DESCRIPTION\""},
       {kFree, "=====", ":10: expected the line \"FREE SPINS REEL STRIP\" to end the REEL STRIP section"},
       {kStrip + 2, "FREE SPINS REEL STRIP", ":8: expected at least two strip rows in the REEL STRIP"},
@@ -105,10 +106,11 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       {kPays + 5, "LongName1234 1, 2, 3, 4, 5,", ":20: expected a figure name directly followed"},
       {kPays + 5, "A,B,        1, 2, 3, 4, 5,", ":20: expected a figure name without a comma in it"},
       {kPays + 5, "F4,         1, 2, 3, 4, 5", ":20: expected six comma-terminated fields"},
-      {kPays + 12, "Wild,        1, 2, 3, 4, 32768,", ":27: field 6 reads 32768; expected a pay within -32768..32767"},
-      {kPays + 2, "F1,         1, 16384, 3, 4, 5,", ":17: field 3 reads 16384; expected a pay within -16384..16383"},
-      {kPays + 2, "F1,         1e999, 2, 3, 4, 5,", ":17: field 2 reads Inf"},
-      {kPays + 11, "99999F10,   1, 2, 3, 4, 5,", ":26: field 1 reads 99999"},
+      {kPays + 12, "Wild,        1, 2, 3, 4, 32768,", ":27: field 6 reads \"32768\"; expected a pay within -32768..32767"},
+      {kPays + 2, "F1,         1, 16384, 3, 4, 5,", ":17: field 3 reads \"16384\"; expected a pay within -16384..16383"},
+      {kPays + 2, "F1,         1e999, 2, 3, 4, 5,", ":17: field 2 reads \"1e999\""},
+      {kPays + 2, "F1,         1, -2 147 483 648 , 3, 4, 5,", ":17: field 3 reads \"-2 147 483 648\"; expected"},
+      {kPays + 11, "99999F10,   1, 2, 3, 4, 5,", ":26: field 1 reads \"99999F10\""},
       {kPays + 13, "", ":28: end of file; expected the paytable line of figure 12"}};
   for (const auto& c : cases) {
     std::vector<std::string> lines = SmallGame();
@@ -116,10 +118,23 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       lines.erase(lines.begin() + static_cast<long>(c.line) - 1);
     else
       lines[c.line - 1] = c.text;
-    EXPECT_THROW(Load(lines), DefinitionError) << c.expect;
     const std::string error = ErrorOf([&] { Load(lines); });
+    if (c.expect == "no error") {
+      EXPECT_EQ(error, c.expect);
+      continue;
+    }
+    EXPECT_THROW(Load(lines), DefinitionError) << c.expect;
     EXPECT_EQ(error.find("ReelSetup.ini" + c.expect), 0u) << error;
   }
+  EXPECT_EQ(ErrorOf([] { Load(SmallGame(), "\r"); }),
+            "ReelSetup.ini:1: the line ends in CR alone; expected each line to end in CR LF or LF");
+  std::vector<std::string> lines = SmallGame();
+  lines[2] += "\r";  // one line converted twice
+  EXPECT_EQ(ErrorOf([&] { Load(lines); }),
+            "ReelSetup.ini:3: the line ends in CR CR LF; expected each line to end in CR LF or LF");
+  EXPECT_EQ(ErrorOf([] { Load(SmallGame(), "\r\r\n"); }).find("ReelSetup.ini:1: the line ends in CR CR LF"), 0u);
+  std::filesystem::create_directory("folder.ini");
+  EXPECT_EQ(ErrorOf([] { LoadGame("folder.ini"); }), "folder.ini: is a folder; expected the game definition file");
   EXPECT_EQ(ErrorOf([] { LoadGame("nowhere.ini"); }).find("nowhere.ini: cannot open the file"), 0u);
   GameState s;  // the body pass needs the head pass's names and counts
   EXPECT_THROW(BodyPass(DefaultGamePath()).ReadStrips(s), std::logic_error);
