@@ -41,39 +41,20 @@ bool EndsSection(std::string_view line, std::string_view header) {
 // A whole number of digits with blanks around it and an optional comma
 // after it, as the RTP line's columns hold it.
 std::optional<int> ReadRtpPart(std::string_view text) {
-  std::string trimmed = Trim(text);
-  if (!trimmed.empty() && trimmed.back() == ',') trimmed = Trim(trimmed.substr(0, trimmed.size() - 1));
-  if (trimmed.empty()) return std::nullopt;
-  int value = 0;
-  for (const char c : trimmed) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+  const NumberText number = ScanNumber(text, false, false);
+  if (number.length == 0 || text.find_first_of("+-.") != std::string_view::npos) return std::nullopt;
+  std::string_view rest = text.substr(number.length);
+  const size_t comma = rest.find_first_not_of(" \t");
+  if (comma != std::string_view::npos && rest[comma] == ',') rest.remove_prefix(comma + 1);
+  if (rest.find_first_not_of(" \t") != std::string_view::npos) return std::nullopt;
+  return static_cast<int>(number.Value());
 }
 
 // A text that is a decimal number and nothing else, blanks around it allowed.
 std::optional<double> ReadStrictNumber(std::string_view text) {
-  std::string trimmed = Trim(text);
-  std::string_view rest = trimmed;
-  bool negative = false;
-  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-    negative = rest.front() == '-';
-    rest.remove_prefix(1);
-  }
-  if (rest.empty() || !(rest.front() == '.' || (rest.front() >= '0' && rest.front() <= '9'))) {
-    return std::nullopt;
-  }
-  double value = 0.0;
-  const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), value,
-                                      std::chars_format::general);
-  if (result.ptr != rest.data() + rest.size()) return std::nullopt;
-  if (result.ec == std::errc::result_out_of_range) {
-    value = std::numeric_limits<double>::infinity();
-  } else if (result.ec != std::errc()) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
+  const NumberText number = ScanNumber(text, false, true);
+  if (!IsWholeText(text, number)) return std::nullopt;
+  return number.Value();
 }
 
 // The field scanner: each field runs up to the next comma; after it every
