@@ -30,7 +30,7 @@ struct LineMasks {
 };
 
 struct GameState {
-  // Game definition: set at start-up and by the main window's load, then read-only.
+  // Game definition: set by the load (game_load.h), then read-only.
   std::string GameVersion;
   float Game_RTP = 0.0f;
   int32_t RngSeed = 0;
