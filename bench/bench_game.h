@@ -1,20 +1,18 @@
 #pragma once
-// The benchmark's game: loaded from a definition file as the program's
-// start-up and load do, then run through Game::RunClick with a display that
+// The benchmark's game: loaded from a definition file as the program loads
+// it, then run through Game::RunClick with a display that
 // draws nothing and stops the run once enough games are played. Shared by
 // the benchmark and the signature test.
 #include <chrono>
 #include <cstdint>
-#include <iterator>
 #include <string>
 
 #include "corvello_binding.h"
-#include "definition_file.h"
 #include "display.h"
 #include "game.h"
+#include "game_load.h"
 #include "game_state.h"
 #include "run_logs.h"
-#include "win_lines.h"
 
 namespace tamberlo::bench {
 
@@ -51,24 +49,6 @@ class NullDisplay final : public Display {
   int64_t target_;
   bool stop_ = false;
 };
-
-// Head pass with the seeding between its halves, then the body pass and the
-// win lines, in the order of start-up and the main window's load.
-inline void LoadGame(GameState& s, const std::string& path) {
-  HeadPass head(path);
-  head.ReadVersionRtpSeed(s);
-  ReplaceNegativeSeed(s);
-  corvello::rng_Init(s.RngSeed);
-  head.ReadCountsAndNames(s);
-
-  s.FigureNameList.assign(std::begin(s.FigureName), std::end(s.FigureName));
-  BodyPass body(path);
-  body.ReadStrips(s);
-  s.GamesPerRun = 100000000;
-  body.ReadPayTable(s);
-  for (int line = 0; line < kLines; ++line)
-    for (int reel = 0; reel < kReels; ++reel) SetWinLineCell(s, line, reel);
-}
 
 // Runs `games` base games (a multiple of 100) with the run logs in the
 // current directory; returns the seconds the run took.

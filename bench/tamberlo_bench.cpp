@@ -1,7 +1,7 @@
 // tamberlo-bench FILE GAMES [LOGDIR]: plays GAMES quiet base games of the game
-// in FILE through the run loop and prints the totals and the speed. The run
-// logs are written as in a run, but into LOGDIR or a temporary folder that is
-// removed afterwards, so the benchmark leaves nothing where it runs.
+// in FILE through the run loop and prints the totals and the speed. The report
+// and the run logs are written as in a run, but into LOGDIR or a temporary
+// folder that is removed afterwards, so the benchmark leaves nothing where it runs.
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -22,9 +22,9 @@ int Usage(const char* problem) {
                "usage: tamberlo-bench FILE GAMES [LOGDIR]\n"
                "  FILE    the game definition (ReelSetup.ini)\n"
                "  GAMES   base games to play, a positive multiple of 100\n"
-               "  LOGDIR  the folder that keeps the run logs (Jackpot.txt, FreeSpins.txt,\n"
-               "          Percent_10000.txt); without it they go to a temporary folder\n"
-               "          that is removed at the end\n",
+               "  LOGDIR  the folder that keeps the report and the run logs (Temp1.txt,\n"
+               "          Jackpot.txt, FreeSpins.txt, Percent_10000.txt); without it they\n"
+               "          go to a temporary folder that is removed at the end\n",
                problem);
   return 2;
 }
@@ -71,10 +71,13 @@ int main(int argc, char** argv) {
 
   try {
     tamberlo::GameState s;
-    tamberlo::bench::LoadGame(s, argv[1]);
+    // The definition is named from where the benchmark started; the report
+    // the load writes goes with the logs.
+    const std::filesystem::path definition = std::filesystem::absolute(argv[1]);
     double seconds = 0;
     {
       LogFolder logs(argc == 4 ? argv[3] : nullptr);
+      tamberlo::LoadGame(s, definition.string(), &corvello::rng_Init);
       seconds = tamberlo::bench::RunGames(s, games);
     }
     std::printf("Games %lld\nTotalBet %lld\nTotalWin %lld\nWinCount %lld\nFreeGames %lld\n"

@@ -77,26 +77,14 @@ Result FirstCall(Args... args) {
 }
 
 constinit Slot<void(uint32_t)> init{"rng_Init", &FirstCall<init, void, uint32_t>};
-constinit Slot<uint32_t(uint32_t, uint32_t)> init_and_skip{
-    "rng_InitAndSkip", &FirstCall<init_and_skip, uint32_t, uint32_t, uint32_t>};
-constinit Slot<uint32_t()> gen_int32{"rng_GenInt32", &FirstCall<gen_int32, uint32_t>};
-constinit Slot<uint32_t()> gen_int31{"rng_GenInt31", &FirstCall<gen_int31, uint32_t>};
 constinit Slot<uint32_t(uint32_t)> gen_number{"rng_GenNumber",
                                               &FirstCall<gen_number, uint32_t, uint32_t>};
-constinit Slot<uint32_t()> generation_count{"rng_GetGenerationCount",
-                                            &FirstCall<generation_count, uint32_t>};
 
 }  // namespace
 
 // The library takes the seed as its 32 bits, unsigned.
 void rng_Init(int32_t seed) { init.call(static_cast<uint32_t>(seed)); }
-uint32_t rng_InitAndSkip(int32_t seed, uint32_t count) {
-  return init_and_skip.call(static_cast<uint32_t>(seed), count);
-}
-uint32_t rng_GenInt32() { return gen_int32.call(); }
-uint32_t rng_GenInt31() { return gen_int31.call(); }
 uint32_t rng_GenNumber(uint32_t n) { return gen_number.call(n); }
-uint32_t rng_GetGenerationCount() { return generation_count.call(); }
 
 void SetFailureReporter(FailureReporter reporter) { failure_reporter = reporter; }
 

@@ -9,12 +9,9 @@
 
 namespace corvello {
 
+// The two functions the program calls.
 void rng_Init(int32_t seed);
-uint32_t rng_InitAndSkip(int32_t seed, uint32_t count);
-uint32_t rng_GenInt32();
-uint32_t rng_GenInt31();
 uint32_t rng_GenNumber(uint32_t n);
-uint32_t rng_GetGenerationCount();
 
 // Called with the message before the program ends on a binding failure, so a
 // window program can also show it; the default only writes standard error.

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -40,39 +41,20 @@ bool EndsSection(std::string_view line, std::string_view header) {
 // A whole number of digits with blanks around it and an optional comma
 // after it, as the RTP line's columns hold it.
 std::optional<int> ReadRtpPart(std::string_view text) {
-  std::string trimmed = Trim(text);
-  if (!trimmed.empty() && trimmed.back() == ',') trimmed = Trim(trimmed.substr(0, trimmed.size() - 1));
-  if (trimmed.empty()) return std::nullopt;
-  int value = 0;
-  for (const char c : trimmed) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+  const NumberText number = ScanNumber(text, false, false);
+  if (number.length == 0 || text.find_first_of("+-.") != std::string_view::npos) return std::nullopt;
+  std::string_view rest = text.substr(number.length);
+  const size_t comma = rest.find_first_not_of(" \t");
+  if (comma != std::string_view::npos && rest[comma] == ',') rest.remove_prefix(comma + 1);
+  if (rest.find_first_not_of(" \t") != std::string_view::npos) return std::nullopt;
+  return static_cast<int>(number.Value());
 }
 
 // A text that is a decimal number and nothing else, blanks around it allowed.
 std::optional<double> ReadStrictNumber(std::string_view text) {
-  std::string trimmed = Trim(text);
-  std::string_view rest = trimmed;
-  bool negative = false;
-  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-    negative = rest.front() == '-';
-    rest.remove_prefix(1);
-  }
-  if (rest.empty() || !(rest.front() == '.' || (rest.front() >= '0' && rest.front() <= '9'))) {
-    return std::nullopt;
-  }
-  double value = 0.0;
-  const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), value,
-                                      std::chars_format::general);
-  if (result.ptr != rest.data() + rest.size()) return std::nullopt;
-  if (result.ec == std::errc::result_out_of_range) {
-    value = std::numeric_limits<double>::infinity();
-  } else if (result.ec != std::errc()) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
+  const NumberText number = ScanNumber(text, false, true);
+  if (!IsWholeText(text, number)) return std::nullopt;
+  return number.Value();
 }
 
 // The field scanner: each field runs up to the next comma; after it every
@@ -104,19 +86,29 @@ int FigureOf(const GameState& s, std::string_view name) {
 class LineReader {
  public:
   explicit LineReader(const std::string& path) : path_(path), in_(path, std::ios::binary) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+      throw DefinitionError(path_ + ": is a folder; expected the game definition file");
+    }
     if (!in_) {
       throw DefinitionError(path_ + ": cannot open the file (" + std::strerror(errno) +
                             "); expected the game definition");
     }
   }
 
-  int number() const { return number_; }
   const std::string& line() const { return line_; }
 
   bool Next() {
     if (!in_ || !std::getline(in_, line_)) return false;
     ++number_;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    // A CR left in the line is a line end of another system: counting it as
+    // text would report the lines after it at wrong numbers.
+    const size_t cr = line_.find('\r');
+    if (cr != std::string::npos) {
+      Fail(cr + 1 == line_.size() ? "the line ends in CR CR LF; expected each line to end in CR LF or LF"
+                                  : "the line ends in CR alone; expected each line to end in CR LF or LF");
+    }
     return true;
   }
 
@@ -197,7 +189,8 @@ void HeadPass::ReadVersionRtpSeed(GameState& s) {
   if (!seed) r.Fail("expected a number from column 8 of the seed line (\"SEED = 12345\")");
   const double rounded = RoundHalfEven(*seed);
   if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max())) {
-    r.Fail("expected a seed within -2147483648..2147483647");
+    r.Fail("the seed reads " + Quoted(Trim(std::string_view(seedLine).substr(7))) +
+           "; expected a seed within -2147483648..2147483647");
   }
   s.RngSeed = static_cast<int32_t>(rounded);
 }
@@ -282,7 +275,7 @@ void BodyPass::ReadPayTable(GameState& s) {
       const double low = doubled ? -16384 : -32768;
       const double high = doubled ? 16383 : 32767;
       if (!(pay >= low && pay <= high)) {
-        r.Fail("field " + std::to_string(count + 1) + " reads " + PlainText(static_cast<float>(pay)) +
+        r.Fail("field " + std::to_string(count + 1) + " reads " + Quoted(Trim(fields[count])) +
                "; expected a pay within " + PlainText(static_cast<int64_t>(low)) + ".." +
                PlainText(static_cast<int64_t>(high)));
       }

@@ -5,6 +5,8 @@
 
 #include "credit.h"
 #include "evaluation.h"
+#include "line_batch.h"
+#include "reel_window.h"
 #include "text_format.h"
 
 namespace tamberlo {
@@ -18,11 +20,9 @@ constexpr const char* kCrLf = "\r\n";
 // The three rows of one reel from the ring 0..last; the stop is the middle row.
 inline void FillReel(int16_t (&screen)[kRows][kReels], const int16_t (&strip)[kStripPositions][kReels],
                      int reel, int stop, int last) {
-  const int top = stop == 0 ? last : stop - 1;
-  const int bottom = stop != 0 && stop == last ? 0 : stop + 1;
-  screen[0][reel] = strip[top][reel];
+  screen[0][reel] = strip[TopPosition(stop, last)][reel];
   screen[1][reel] = strip[stop][reel];
-  screen[2][reel] = strip[bottom][reel];
+  screen[2][reel] = strip[BottomPosition(stop, last)][reel];
 }
 
 std::string GameNumberMessage(const char* head, int64_t games) {
@@ -82,14 +82,6 @@ void Game::ShowScatter(int scatters, int64_t win) {
   }
 }
 
-const LineMasks& Game::Lines() {
-  if (!lineMasksReady_) {
-    lineMasks_ = MakeLineMasks(s_);
-    lineMasksReady_ = true;
-  }
-  return lineMasks_;
-}
-
 // One draw per reel, reel 0 first, over the reel's positions.
 void Game::DrawStops(int16_t (&stops)[kReels], const int16_t (&last)[kReels]) {
   for (int reel = 0; reel < kReels; ++reel)
@@ -130,7 +122,7 @@ void Game::PlayBaseGame() {
   // else can look at them.
   GameState& s = s_;
   const uint32_t paying = EvaluateLines(
-      s, Lines(), [&s](int line, int figure, int count) { ++s.LineHits[line][count][figure]; });
+      s, s.WinLineMasks, [&s](int line, int figure, int count) { ++s.LineHits[line][count][figure]; });
   int64_t lineWins = 0;
   int64_t winningLines = 0;
   for (uint32_t mask = paying; mask != 0; mask &= mask - 1) {
@@ -185,7 +177,7 @@ void Game::PlayFreeSpin() {
   DecideDisplay();
 
   int64_t spinWin = 0;
-  for (uint32_t mask = EvaluateLines(s_, Lines(), [](int, int, int) {}); mask != 0; mask &= mask - 1) {
+  for (uint32_t mask = EvaluateLines(s_, s_.WinLineMasks, [](int, int, int) {}); mask != 0; mask &= mask - 1) {
     const int line = std::countr_zero(mask);
     const int32_t figure = s_.LineResult[line][0];
     const int32_t count = s_.LineResult[line][1];
@@ -210,7 +202,7 @@ void Game::PlayFreeSpin() {
     if (Shown()) ShowScatter(scatters, win);
     if (scatters >= 3) {
       s_.Retriggered = 1;
-      s_.FreeSpinNo = static_cast<int16_t>(s_.FreeSpinNo - kSeriesSpins);
+      s_.FreeSpinNo -= kSeriesSpins;
       if (Shown())
         display_.AppendDetailText(PlainText(int64_t{scatters}) + " SCATTERS = New " +
                                   PlainText(int64_t{kSeriesSpins}) + " Free Spins At x" +

@@ -6,7 +6,6 @@
 
 #include "display.h"
 #include "game_state.h"
-#include "line_batch.h"
 #include "run_logs.h"
 
 namespace tamberlo {
@@ -28,8 +27,6 @@ class Game {
   void RunClick();            // cmdAUTO_Click: Run or Stop
   void StepClick();           // cmdStart_Click
 
-  GameState& state() { return s_; }
-
  private:
   bool Shown() const { return s_.QuietMode == 0; }
   void DrawStops(int16_t (&stops)[kReels], const int16_t (&last)[kReels]);
@@ -42,16 +39,11 @@ class Game {
   void FreeSpinJackpot(int line);
   void AppendLineText(int line, int64_t win, int32_t count, int32_t figure);
   void ShowScatter(int scatters, int64_t win);
-  const LineMasks& Lines();
-
 
   GameState& s_;
   Display& display_;
   RunLogs& logs_;
   GenNumberFn genNumber_;
-  // Derived from WinLineRow, which the load fills after this object exists.
-  LineMasks lineMasks_;
-  bool lineMasksReady_ = false;
 };
 
 }  // namespace tamberlo

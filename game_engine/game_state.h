@@ -23,8 +23,14 @@ inline constexpr int kSeriesSpins = 15;
 inline constexpr int kFreeMultiplier = 4;
 inline constexpr int kEmptyRunSlots = 50;
 
+// The win lines as the evaluation reads them: bit L of row[reel][r] is set
+// when win line L crosses row r on that reel.
+struct LineMasks {
+  uint32_t row[kReels][kRows] = {};
+};
+
 struct GameState {
-  // Game definition: set at start-up and by the main window's load, then read-only.
+  // Game definition: set by the load (game_load.h), then read-only.
   std::string GameVersion;
   float Game_RTP = 0.0f;
   int32_t RngSeed = 0;
@@ -39,6 +45,7 @@ struct GameState {
   int16_t PayTable[kFigures][6] = {};                  // (figure, count)
   int16_t WinLineRow[kLines][kReels] = {};             // (line, reel)
   int16_t WinLineShape[kLines][kReels] = {};
+  LineMasks WinLineMasks;                              // derived from WinLineRow
 
   // Symbol window and the current game.
   int16_t ReelStop[kReels] = {};
@@ -62,8 +69,10 @@ struct GameState {
 
   // Free-spin series.
   bool FreeSpinsActive = false;
-  int16_t FreeSpinNo = 0;
-  int32_t FreeSpinsPlayed = 0;
+  // 64-bit: below the retrigger limit that the load enforces every series
+  // ends, but one may still run to billions of spins.
+  int64_t FreeSpinNo = 0;
+  int64_t FreeSpinsPlayed = 0;
   int64_t SeriesWin = 0;
   int16_t Retriggered = 0;
   float SeriesWinX = 0.0f;

@@ -11,11 +11,6 @@
 
 namespace tamberlo {
 
-// Bit L of row[reel][r]: win line L crosses row r on that reel.
-struct LineMasks {
-  uint32_t row[kReels][kRows] = {};
-};
-
 inline LineMasks MakeLineMasks(const GameState& s) {
   LineMasks masks;
   for (int line = 0; line < kLines; ++line)

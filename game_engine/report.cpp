@@ -1,13 +1,13 @@
 #include "report.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
 
 #include "definition_file.h"
 #include "text_format.h"
-#include "win_lines.h"
 
 namespace tamberlo {
 
@@ -37,16 +37,9 @@ std::string RtpText(float rtp) {
   return t;
 }
 
-std::string TwoDigits(int value) {
-  std::string text = PlainText(static_cast<int64_t>(value));
-  if (text.size() < 2) text.insert(0, 1, '0');
-  return text;
-}
-
 std::string DateText(const std::tm& now) {
-  return TwoDigits(now.tm_mday) + "." + TwoDigits(now.tm_mon + 1) + "." +
-         PlainText(static_cast<int64_t>(now.tm_year) + 1900) + "  " + TwoDigits(now.tm_hour) + ":" +
-         TwoDigits(now.tm_min) + ":" + TwoDigits(now.tm_sec);
+  char text[64];
+  return std::string(text, std::strftime(text, sizeof text, "%d.%m.%Y  %H:%M:%S", &now));
 }
 
 void Line(std::string& out, std::string_view text) {
@@ -68,7 +61,7 @@ void StripRows(std::string& out, const GameState& s, const int16_t (&strip)[kStr
 
 }  // namespace
 
-std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
+void WriteGameDescription(GameState& s, const std::tm& now) {
   s.ReportFileName = kReportFileName;
   std::string out;
   out.reserve(16384);
@@ -93,7 +86,6 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
   Line(out, kWinLineHeader);
   for (int line = 0; line < kLines; ++line) {
     for (int reel = 0; reel < kReels; ++reel) {
-      SetWinLineCell(s, line, reel);
       out.append(Cell(BlankLed(int64_t{s.WinLineRow[line][reel]}), 4));
     }
     Line(out, " _ Line" + BlankLed(int64_t{line + 1}));
@@ -114,13 +106,12 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
     throw std::runtime_error(std::string(kReportFileName) + ": cannot create the report (" +
                              std::strerror(errno) + ")");
   }
-  if (std::fwrite(out.data(), 1, out.size(), file) != out.size() || std::fflush(file) != 0) {
-    const int error = errno;
-    std::fclose(file);
+  const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+  const int error = errno;
+  if (std::fclose(file) != 0 || !written) {
     throw std::runtime_error(std::string(kReportFileName) + ": cannot write the report (" +
-                             std::strerror(error) + ")");
+                             std::strerror(written ? errno : error) + ")");
   }
-  return file;
 }
 
 }  // namespace tamberlo

@@ -1,6 +1,5 @@
 #pragma once
 // The game description report Temp1.txt.
-#include <cstdio>
 #include <ctime>
 #include <string>
 
@@ -10,11 +9,10 @@ namespace tamberlo {
 
 inline constexpr const char* kReportFileName = "Temp1.txt";
 
-// Sets ReportFileName, creates the report in the current directory, writes
-// the description (filling WinLineRow and WinLineShape on the way) and
-// returns the file still open; the caller closes it. `now` is the local time
-// written on the date line. Throws std::runtime_error naming the file when it
-// cannot be created or written.
-std::FILE* WriteGameDescription(GameState& s, const std::tm& now);
+// Sets ReportFileName and writes the description of the loaded game, win
+// lines included, as the report in the current directory (an old one is
+// replaced). `now` is the local time written on the date line. Throws
+// std::runtime_error naming the file when it cannot be created or written.
+void WriteGameDescription(GameState& s, const std::tm& now);
 
 }  // namespace tamberlo

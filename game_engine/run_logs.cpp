@@ -148,7 +148,7 @@ void RunLogs::WriteJackpot(int64_t games, int lineNumber, bool freeSpin) {
   WriteLine(jackpot_, kJackpotName, line, EndLine(p));
 }
 
-void RunLogs::WriteFreeSpins(int64_t triggeringGame, int32_t spinsPlayed, float seriesWinX) {
+void RunLogs::WriteFreeSpins(int64_t triggeringGame, int64_t spinsPlayed, float seriesWinX) {
   LineBuffer line;
   char* p = AppendRightAligned(line, triggeringGame, 10);
   p = AppendRightAligned(p, spinsPlayed, 5);

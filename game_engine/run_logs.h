@@ -26,7 +26,7 @@ class RunLogs {
   // One Jackpot.txt line: game number, 1-based line number, "  Free Spin" for free spins.
   void WriteJackpot(int64_t games, int lineNumber, bool freeSpin);
   // One FreeSpins.txt line: triggering game, spins played, series win / 20.
-  void WriteFreeSpins(int64_t triggeringGame, int32_t spinsPlayed, float seriesWinX);
+  void WriteFreeSpins(int64_t triggeringGame, int64_t spinsPlayed, float seriesWinX);
   // One Percent_10000.txt line: the blue window's return in percent and Games.
   void WritePercent(double windowReturnPercent, int64_t games);
 

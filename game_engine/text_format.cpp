@@ -275,61 +275,76 @@ std::string BlankLed(int64_t value) { return LedByBlank(value < 0, PlainText(val
 
 std::string BlankLed(float value) { return LedByBlank(value < 0.0f, PlainText(value)); }
 
-double ReadLenient(std::string_view text) {
-  // Collect the leading number with every blank dropped, then convert it.
-  std::string number;
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+NumberText ScanNumber(std::string_view text, bool blanksInside, bool exponents) {
+  NumberText number;
   size_t i = 0;
   auto skipBlanks = [&] {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && IsBlank(text[i])) ++i;
   };
   auto takeDigits = [&] {
     size_t taken = 0;
-    for (skipBlanks(); i < text.size() && text[i] >= '0' && text[i] <= '9'; skipBlanks()) {
-      number.push_back(text[i++]);
-      ++taken;
+    if (blanksInside) skipBlanks();
+    for (; i < text.size() && IsDigit(text[i]); ++taken) {
+      number.digits.push_back(text[i++]);
+      if (blanksInside) skipBlanks();
     }
     return taken;
   };
 
   skipBlanks();
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    number.negative = text[i++] == '-';
+  }
   size_t mantissaDigits = takeDigits();
   if (i < text.size() && text[i] == '.') {
-    number.push_back(text[i++]);
+    number.digits.push_back(text[i++]);
     mantissaDigits += takeDigits();
   }
-  if (mantissaDigits == 0) return 0.0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+  if (mantissaDigits == 0) return {};
+  if (exponents && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     const size_t mark = i;
-    const size_t numberMark = number.size();
-    number.push_back('e');
+    const size_t digitsMark = number.digits.size();
+    number.digits.push_back('e');
     ++i;
-    skipBlanks();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.push_back(text[i++]);
+    if (blanksInside) skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.digits.push_back(text[i++]);
     if (takeDigits() == 0) {
       i = mark;
-      number.resize(numberMark);
+      number.digits.resize(digitsMark);
     }
   }
+  number.length = i;
+  return number;
+}
 
+double NumberText::Value() const {
   double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // Either far too large or far too small: tell them apart by the exponent sign.
-    const size_t e = number.find('e');
-    const bool tiny = e != std::string::npos && e + 1 < number.size() && number[e + 1] == '-';
+    const size_t e = digits.find('e');
+    const bool tiny = e != std::string::npos && e + 1 < digits.size() && digits[e + 1] == '-';
     value = tiny ? 0.0 : HUGE_VAL;
   }
   return negative ? -value : value;
 }
 
-double RoundHalfEven(double value) {
-  const double floor = std::floor(value);
-  const double diff = value - floor;
-  if (diff > 0.5) return floor + 1.0;
-  if (diff < 0.5) return floor;
-  return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+bool IsWholeText(std::string_view text, const NumberText& number) {
+  return number.length > 0 &&
+         std::all_of(text.begin() + static_cast<std::ptrdiff_t>(number.length), text.end(), IsBlank);
 }
+
+double ReadLenient(std::string_view text) {
+  const NumberText number = ScanNumber(text, true, true);
+  return number.length == 0 ? 0.0 : number.Value();
+}
+
+// The current rounding mode, round to nearest, takes a half to the even neighbour.
+double RoundHalfEven(double value) { return std::nearbyint(value); }
 
 }  // namespace tamberlo

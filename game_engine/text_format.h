@@ -37,6 +37,22 @@ std::string PlainText(float value);
 std::string BlankLed(int64_t value);
 std::string BlankLed(float value);
 
+// The decimal number that a text begins with, after any blanks: an optional
+// sign, digits with an optional '.' and fraction, and, with `exponents`, an
+// optional exponent. With `blanksInside` blanks between its characters are
+// skipped, so digit groups read as one number. The readers below differ only
+// in these rules and in what they make of the rest of the text.
+struct NumberText {
+  size_t length = 0;     // the characters it spans; 0 when the text begins with no number
+  bool negative = false;
+  std::string digits;    // mantissa and exponent without sign and blanks ("12.5e3")
+  double Value() const;  // far too large reads as infinity, far too small as 0
+};
+NumberText ScanNumber(std::string_view text, bool blanksInside, bool exponents);
+
+// A number with nothing but blanks around it, blanks inside not allowed.
+bool IsWholeText(std::string_view text, const NumberText& number);
+
 // Lenient reading: the leading part of the text that reads as a decimal
 // number ('.' decimal point, optional sign and exponent, blanks skipped);
 // empty or non-numeric text reads as 0.

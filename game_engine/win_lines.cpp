@@ -1,11 +1,16 @@
 #include "win_lines.h"
 
+#include <cstdint>
 #include <cstdlib>
+
+#include "line_batch.h"
 
 namespace tamberlo {
 
+namespace {
+
 // For line 1..20, reel 0..4: row (1 top .. 3 bottom), drawing code.
-const int16_t kWinLineList[kLines * kReels * 2] = {
+constexpr int16_t kWinLineList[kLines * kReels * 2] = {
     2, 22, 2, 22, 2, 22, 2, 22, 2, 22,            // line 1
     1, 22, 1, 22, 1, 22, 1, 22, 1, 22,            // line 2
     3, 22, 3, 22, 3, 22, 3, 22, 3, 22,            // line 3
@@ -28,11 +33,20 @@ const int16_t kWinLineList[kLines * kReels * 2] = {
     1, 113, 3, 133, 3, 22, 3, 331, 1, 311,        // line 20
 };
 
-void SetWinLineCell(GameState& s, int line, int reel) {
-  const int item = 2 * (kReels * line + reel);
-  s.WinLineRow[line][reel] = static_cast<int16_t>(kWinLineList[item] - 1);
-  s.WinLineShape[line][reel] = kWinLineList[item + 1];
+}  // namespace
+
+void SetWinLines(GameState& s) {
+  for (int line = 0; line < kLines; ++line) {
+    for (int reel = 0; reel < kReels; ++reel) {
+      const int item = 2 * (kReels * line + reel);
+      s.WinLineRow[line][reel] = static_cast<int16_t>(kWinLineList[item] - 1);
+      s.WinLineShape[line][reel] = kWinLineList[item + 1];
+    }
+  }
+  DeriveLineMasks(s);
 }
+
+void DeriveLineMasks(GameState& s) { s.WinLineMasks = MakeLineMasks(s); }
 
 int DrawingCode(int previousRow, int ownRow, int nextRow) {
   if (std::abs(previousRow - ownRow) == 2 || std::abs(nextRow - ownRow) == 2) {

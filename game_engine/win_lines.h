@@ -1,16 +1,14 @@
 #pragma once
-// The 20 win lines, compiled in as one constant list of 200 numbers: for
-// line 1..20 and reel 0..4 a pair (row 1 = top .. 3 = bottom, drawing code).
-#include <cstdint>
-
+// The 20 win lines, fixed in the program.
 #include "game_state.h"
 
 namespace tamberlo {
 
-extern const int16_t kWinLineList[kLines * kReels * 2];
+// Sets WinLineRow, WinLineShape and the masks derived from the rows.
+void SetWinLines(GameState& s);
 
-// Sets WinLineRow and WinLineShape of line L on reel r from the list.
-void SetWinLineCell(GameState& s, int line, int reel);
+// Derives WinLineMasks from WinLineRow; whoever changes the rows calls it.
+void DeriveLineMasks(GameState& s);
 
 // The drawing code of a cell recomputed from the rows (1..3) of the
 // previous, own and next reel.

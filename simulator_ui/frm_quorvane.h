@@ -31,10 +31,10 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
               tamberlo::GenNumberFn genNumber, QWidget* parent = nullptr);
   ~frmQuorvane() override;
 
-  // The load: reads the body of ReelSetup.ini, writes the report, creates
-  // the statistics and chart windows, sets the credit and opens the run logs.
-  // Throws (DefinitionError, std::runtime_error) with a message naming the
-  // file; no window is shown before the load has succeeded.
+  // The load of a game that LoadGame has loaded: places and titles the
+  // window, shows the first symbol window, creates the statistics and chart
+  // windows, shows the credit and opens the run logs. Throws with a message
+  // naming the file; no window is shown before the load has succeeded.
   void Form_Load();
   // Shows the statistics and chart windows, then this one, Step focused.
   void ShowWindows();

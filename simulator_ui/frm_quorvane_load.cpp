@@ -1,30 +1,17 @@
-// The main window's load: from the head of the definition to a playable game.
+// The main window's load: the window's own part of starting a loaded game.
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <ctime>
 #include <memory>
 #include <string>
 
-#include "definition_file.h"
 #include "frm_quorvane.h"
 #include "frm_slot_chart.h"
-#include "report.h"
 #include "statistics_hits.h"
 #include "symbol_cell.h"
 #include "text_format.h"
 #include "ui_platform.h"
-
-namespace {
-
-constexpr const char* kDefinitionFile = "ReelSetup.ini";
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 void frmQuorvane::Form_Load() {
   using tamberlo::ui::Px;
@@ -36,18 +23,7 @@ void frmQuorvane::Form_Load() {
   }
   setWindowTitle(windowTitle() + " RTP = " + QString::fromStdString(tamberlo::PlainText(s.Game_RTP)) +
                  "% " + " ver." + QString::fromStdString(s.GameVersion));
-  s.FigureNameList.assign(std::begin(s.FigureName), std::end(s.FigureName));
   Label2->setText("Tamberlo\nAll rights reserved\nOskarth Ltd.");
-
-  tamberlo::BodyPass body(kDefinitionFile);
-  body.ReadStrips(s);
-  s.GamesPerRun = 100'000'000;
-  body.ReadPayTable(s);
-
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  std::unique_ptr<std::FILE, FileCloser> report(tamberlo::WriteGameDescription(s, local));
 
   for (int reel = 0; reel < tamberlo::kReels; ++reel) {
     Picture1[reel]->SetPicture(ImageList1.at(s.ReelStrip[s.ReelLast[reel]][reel]));
@@ -66,15 +42,7 @@ void frmQuorvane::Form_Load() {
   statistics_ = std::make_unique<StatisticsHits>(s);
   chart_ = std::make_unique<frmSlotChart>(s, logs_, *this);
 
-  s.StopReel = 4;
-  cmdReels_Click(4);
-
-  if (std::fclose(report.release()) != 0) {
-    throw std::runtime_error(s.ReportFileName + ": the report could not be written");
-  }
-
-  s.Cash = 1'000'000;
-  s.CashIn = 1'000'000;
+  cmdReels_Click(s.StopReel);
   SetLabel(5, {tamberlo::LabelKind::Cash, s.Cash});
   SetLabel(6, {tamberlo::LabelKind::CashTotal, s.CashIn});
   PushLabels();

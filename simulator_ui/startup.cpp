@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "corvello_binding.h"
-#include "definition_file.h"
+#include "game_load.h"
 #include "ui_platform.h"
 
 namespace tamberlo::ui {
@@ -13,12 +13,7 @@ std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs) {
   corvello::SetFailureReporter(
       [](const std::string& message) { MessageBox(nullptr, QString::fromStdString(message)); });
   try {
-    HeadPass head("ReelSetup.ini");
-    head.ReadVersionRtpSeed(state);
-    ReplaceNegativeSeed(state);
-    corvello::rng_Init(state.RngSeed);
-    head.ReadCountsAndNames(state);
-
+    LoadGame(state, kDefinitionFileName, &corvello::rng_Init);
     auto window = std::make_unique<frmQuorvane>(state, logs, &corvello::rng_GenNumber);
     window->Form_Load();
     window->ShowWindows();

@@ -1,5 +1,5 @@
 #pragma once
-// Start-up: the head of ReelSetup.ini, the library's seed, the main window.
+// Start-up: the game loaded from ReelSetup.ini, then the windows.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,9 +8,8 @@
 
 namespace tamberlo::ui {
 
-// Reads the head of ReelSetup.ini in the current directory, replaces a
-// negative seed, seeds Corvello, then creates, loads and shows the main
-// window. When the game cannot start, the user is told why (message box and
+// Loads the game of ReelSetup.ini in the current directory (seeding
+// Corvello), then creates, loads and shows the main window. When the game cannot start, the user is told why (message box and
 // standard error) and the result is empty; no window has been shown then.
 std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs);
 

@@ -1,6 +1,6 @@
 # tamberlo-bench run in an empty folder prints its counters and leaves the
 # folder, and the temporary folder it wrote its logs to, empty; with a log
-# folder named, the three logs stay there.
+# folder named, the report and the three logs stay there.
 # cmake -DBENCH=program -DDEFINITION=ReelSetup.ini -DWORK=scratch-folder -P bench_leaves_nothing.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/run" "${WORK}/tmp")
@@ -20,7 +20,7 @@ if(left)
 endif()
 
 run_bench(logs)
-foreach(log Jackpot.txt FreeSpins.txt Percent_10000.txt)
+foreach(log Temp1.txt Jackpot.txt FreeSpins.txt Percent_10000.txt)
   if(NOT EXISTS "${WORK}/run/logs/${log}")
     message(FATAL_ERROR "tamberlo-bench wrote no ${log} into the folder named")
   endif()

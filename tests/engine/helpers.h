@@ -14,6 +14,7 @@
 
 #include "definition_file.h"
 #include "game.h"
+#include "game_load.h"
 #include "win_lines.h"
 
 namespace tamberlo::testing {
@@ -47,22 +48,15 @@ inline std::string ErrorOf(const std::function<void()>& run) try {
 
 inline std::string DefaultGamePath() { return TAMBERLO_SOURCE_DIR "/ReelSetup.ini"; }
 
-inline void SetWinLines(GameState& s) {
-  for (int line = 0; line < kLines; ++line)
-    for (int reel = 0; reel < kReels; ++reel) SetWinLineCell(s, line, reel);
-}
-
-// Both passes of the definition reader and the win lines, as the program loads a game.
+// The game loaded as the program loads it, its report written in the current
+// folder; the seeds it would give the library are kept here.
+struct Seeds {
+  static inline std::vector<int32_t> given;
+  static void Seed(int32_t seed) { given.push_back(seed); }
+};
 inline GameState LoadGame(const std::string& path) {
   GameState s;
-  HeadPass head(path);
-  head.ReadVersionRtpSeed(s);
-  head.ReadCountsAndNames(s);
-  s.FigureNameList.assign(std::begin(s.FigureName), std::end(s.FigureName));
-  BodyPass body(path);
-  body.ReadStrips(s);
-  body.ReadPayTable(s);
-  SetWinLines(s);
+  tamberlo::LoadGame(s, path, &Seeds::Seed);
   return s;
 }
 
@@ -146,6 +140,7 @@ inline GameState MakeState() {
   // The test windows are uniform per column (or a scatter pair): any valid rows do.
   for (int line = 0; line < kLines; ++line)
     for (int r = 0; r < kReels; ++r) s.WinLineRow[line][r] = static_cast<int16_t>((line + r) % 3);
+  DeriveLineMasks(s);
   s.PayTable[5][5] = 10, s.PayTable[kWild][5] = 1000;
   s.PayTable[kScatter][2] = 1, s.PayTable[kScatter][3] = 2, s.PayTable[kScatter][5] = 50;
   s.Cash = s.CashIn = 1000000;

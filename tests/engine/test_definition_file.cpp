@@ -93,8 +93,12 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       {3, " Game RTP: 9", ":3: expected the RTP as whole percent"},
       {3, " Game RTP: 100,00 %", ":3: expected an RTP below 100 percent"},
       {5, "SEED = lots", ":5: expected a number from column 8"}, {5, "SEED", ":5: expected a number"},
-      {5, "SEED = 2147483648", ":5: expected a seed within -2147483648..2147483647"},
-      {5, "SEED = -2147483649", ":5: expected a seed within"},
+      {5, "SEED = 12 34", ":5: expected a number"}, {5, "SEED = 12e", ":5: expected a number"},
+      {5, "SEED = \t+4.7115e3 ", "no error"}, {3, " Game RTP: +9,67 %", ":3: expected the RTP as whole percent"},
+      {3, " Game RTP: 9.,67 %", ":3: expected the RTP as whole percent"}, {3, " Game RTP: 9 ,67", "no error"},
+      {5, "SEED = 2147483648", ":5: the seed reads \"2147483648\"; expected a seed within -2147483648..2147483647"},
+      {5, "SEED = -2147483648.51 ", ":5: the seed reads \"-2147483648.51\"; expected a seed within"},
+      {5, "SEED = -2147483647.5", "no error"},
       {4, "RNG", ":29: end of file; expected the line \"RNG DESCRIPTION\""},
       {kFree, "=====", ":10: expected the line \"FREE SPINS REEL STRIP\" to end the REEL STRIP section"},
       {kStrip + 2, "FREE SPINS REEL STRIP", ":8: expected at least two strip rows in the REEL STRIP"},
@@ -105,10 +109,11 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       {kPays + 5, "LongName1234 1, 2, 3, 4, 5,", ":20: expected a figure name directly followed"},
       {kPays + 5, "A,B,        1, 2, 3, 4, 5,", ":20: expected a figure name without a comma in it"},
       {kPays + 5, "F4,         1, 2, 3, 4, 5", ":20: expected six comma-terminated fields"},
-      {kPays + 12, "Wild,        1, 2, 3, 4, 32768,", ":27: field 6 reads 32768; expected a pay within -32768..32767"},
-      {kPays + 2, "F1,         1, 16384, 3, 4, 5,", ":17: field 3 reads 16384; expected a pay within -16384..16383"},
-      {kPays + 2, "F1,         1e999, 2, 3, 4, 5,", ":17: field 2 reads Inf"},
-      {kPays + 11, "99999F10,   1, 2, 3, 4, 5,", ":26: field 1 reads 99999"},
+      {kPays + 12, "Wild,        1, 2, 3, 4, 32768,", ":27: field 6 reads \"32768\"; expected a pay within -32768..32767"},
+      {kPays + 2, "F1,         1, 16384, 3, 4, 5,", ":17: field 3 reads \"16384\"; expected a pay within -16384..16383"},
+      {kPays + 2, "F1,         1e999, 2, 3, 4, 5,", ":17: field 2 reads \"1e999\""},
+      {kPays + 2, "F1,         1, -2 147 483 648 , 3, 4, 5,", ":17: field 3 reads \"-2 147 483 648\"; expected"},
+      {kPays + 11, "99999F10,   1, 2, 3, 4, 5,", ":26: field 1 reads \"99999F10\""},
       {kPays + 13, "", ":28: end of file; expected the paytable line of figure 12"}};
   for (const auto& c : cases) {
     std::vector<std::string> lines = SmallGame();
@@ -116,13 +121,78 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       lines.erase(lines.begin() + static_cast<long>(c.line) - 1);
     else
       lines[c.line - 1] = c.text;
-    EXPECT_THROW(Load(lines), DefinitionError) << c.expect;
     const std::string error = ErrorOf([&] { Load(lines); });
+    if (c.expect == "no error") {
+      EXPECT_EQ(error, c.expect);
+      continue;
+    }
+    EXPECT_THROW(Load(lines), DefinitionError) << c.expect;
     EXPECT_EQ(error.find("ReelSetup.ini" + c.expect), 0u) << error;
   }
+  EXPECT_EQ(ErrorOf([] { Load(SmallGame(), "\r"); }),
+            "ReelSetup.ini:1: the line ends in CR alone; expected each line to end in CR LF or LF");
+  std::vector<std::string> lines = SmallGame();
+  lines[2] += "\r";  // one line converted twice
+  EXPECT_EQ(ErrorOf([&] { Load(lines); }),
+            "ReelSetup.ini:3: the line ends in CR CR LF; expected each line to end in CR LF or LF");
+  EXPECT_EQ(ErrorOf([] { Load(SmallGame(), "\r\r\n"); }).find("ReelSetup.ini:1: the line ends in CR CR LF"), 0u);
+  std::filesystem::create_directory("folder.ini");
+  EXPECT_EQ(ErrorOf([] { LoadGame("folder.ini"); }), "folder.ini: is a folder; expected the game definition file");
   EXPECT_EQ(ErrorOf([] { LoadGame("nowhere.ini"); }).find("nowhere.ini: cannot open the file"), 0u);
   GameState s;  // the body pass needs the head pass's names and counts
   EXPECT_THROW(BodyPass(DefaultGamePath()).ReadStrips(s), std::logic_error);
+}
+
+// Free strips whose reels 0 to 2 hold one scatter each, on rings of 3, 9 and
+// `ring` positions: a free spin shows three scatters with p = 1/ring exactly.
+std::vector<std::string> RetriggeringGame(int ring) {
+  std::vector<std::string> lines = SmallGame();
+  lines.erase(lines.begin() + kFree, lines.begin() + kFree + 3);
+  std::vector<std::string> rows;
+  for (int row = 0; row < std::max(ring, 9); ++row) {
+    auto figure = [&](int length) { return row >= length ? "GAP" : row == 0 ? "Scatter" : "F1"; };
+    rows.push_back(Row({figure(3), figure(9), figure(ring), "F2", "F3"}));
+  }
+  lines.insert(lines.begin() + kFree, rows.begin(), rows.end());
+  return lines;
+}
+
+TEST(GameLoad, SeedsWithTheReplacedSeedThenSetsTheLinesTheCreditAndTheReport) {
+  TempFolder folder;
+  std::vector<std::string> lines = SmallGame();
+  lines[4] = "SEED = -5";
+  Seeds::given.clear();
+  const GameState s = Load(lines);
+  EXPECT_EQ(Seeds::given, std::vector<int32_t>{s.RngSeed});
+  EXPECT_TRUE(s.RngSeed >= 0 && s.RngSeed <= 65535) << s.RngSeed;
+  EXPECT_EQ(s.FigureNameList, std::vector<std::string>(std::begin(s.FigureName), std::end(s.FigureName)));
+  EXPECT_EQ(Values(s.GamesPerRun, s.Cash, s.CashIn, s.StopReel, s.WinLineRow[3][2], s.WinLineShape[13][0]),
+            Values(100000000, 1000000, 1000000, 4, 2, 113));
+  EXPECT_NE(ReadFile("Temp1.txt").find("\r\nSEED = " + std::to_string(s.RngSeed) + "\r\n"), std::string::npos);
+}
+
+TEST(GameLoad, RefusesStripsThatRetriggerTooOftenBeforeWritingAnything) {
+  TempFolder folder;
+  const std::pair<int, std::string> cases[] = {
+      {16, "no error"},
+      {15, "ReelSetup.ini: the free-spin reel strips retrigger too often for a series of free spins to end: "
+           "three or more scatters show in 6075 of 91125 free-spin windows, p = 0.0666667; "
+           "p must stay below 1/15 = 0.0666667"},
+      {14, "ReelSetup.ini: the free-spin reel strips retrigger too often for a series of free spins to end: "
+           "three or more scatters show in 5292 of 74088 free-spin windows, p = 0.0714286; "
+           "p must stay below 1/15 = 0.0666667"}};
+  for (const auto& [ring, error] : cases) {
+    std::ofstream("Temp1.txt", std::ios::binary) << "kept";
+    EXPECT_EQ(ErrorOf([ring = ring] { Load(RetriggeringGame(ring)); }), error) << ring;
+    if (ring != 16) {
+      EXPECT_EQ(ReadFile("Temp1.txt"), "kept");
+    }
+  }
+  std::vector<std::string> lines = SmallGame();
+  lines[kPays + 2] = "F1,         1, 16384, 3, 4, 5,";
+  std::ofstream("Temp1.txt", std::ios::binary) << "kept";
+  EXPECT_THROW(Load(lines), DefinitionError);
+  EXPECT_EQ(ReadFile("Temp1.txt"), "kept");
 }
 
 

@@ -8,6 +8,7 @@
 #include "evaluation.h"
 #include "helpers.h"
 #include "line_batch.h"
+#include "retrigger_chance.h"
 
 namespace tamberlo::testing {
 
@@ -156,6 +157,8 @@ TEST(TheoreticalRtp, TheDefaultGameStatesItsTrueRtp) {
   const double trigger = base.scatters[3] + base.scatters[4] + base.scatters[5];
   const double retrigger = free.scatters[3] + free.scatters[4] + free.scatters[5];
   ASSERT_LT(kSeriesSpins * retrigger, 1.0) << "a series would never end";
+  const RetriggerChance exact = FreeSpinRetriggerChance(s);  // the load's count, windows wrapping round
+  EXPECT_NEAR(static_cast<double>(exact.retriggering) / static_cast<double>(exact.combinations), retrigger, 1e-15);
   const double seriesSpins = kSeriesSpins / (1.0 - kSeriesSpins * retrigger);
   const double rtp = 100.0 * (ExpectedWin(s, base) + trigger * seriesSpins * kFreeMultiplier * ExpectedWin(s, free));
   EXPECT_EQ(std::lround(rtp * 100.0), std::lround(s.Game_RTP * 100.0)) << rtp << "%, the RTP line of ReelSetup.ini";

@@ -16,7 +16,7 @@ namespace tamberlo::testing {
 std::vector<std::string> Report(GameState& s) {
   std::tm now{};
   now.tm_mday = 3, now.tm_year = 125, now.tm_hour = 9, now.tm_min = 5, now.tm_sec = 7;
-  std::fclose(WriteGameDescription(s, now));
+  WriteGameDescription(s, now);
   const std::string all = ReadFile(kReportFileName);
   std::vector<std::string> lines;
   size_t start = 0;
@@ -39,6 +39,7 @@ TEST(Report, LayoutByteForByte) {
   s.ReelStrip[1][4] = kGap;
   const int16_t pays[] = {99, 5, 100, -32768, 32767};  // column 0 is not written
   std::copy(std::begin(pays), std::end(pays), s.PayTable[0]);
+  SetWinLines(s);
   const std::vector<std::string> lines = Report(s);
   ASSERT_EQ(lines.size(), 52u);
   const std::vector<std::string> head = {
@@ -55,7 +56,6 @@ TEST(Report, LayoutByteForByte) {
   EXPECT_EQ(lines[38], "PAYTABLE DESCRIPTION");
   EXPECT_EQ(lines[39], "A,           5,     100,  -32768, 32767, 0,     _");
   EXPECT_EQ(lines[49], "ElevenChars  0,     0,     0,     0,     0,     _");
-  EXPECT_EQ(Values(s.WinLineRow[3][2], s.WinLineShape[13][0]), Values(2, 113));  // filled on the way
 
   const std::pair<float, const char*> rtps[] = {{96.13f, " Game RTP: 96,13 %"}, {100.0f, " Game RTP: 100,00 %"},
                                                 {0.5f, " Game RTP: ,50 %"}, {0.05f, " Game RTP: 0,05 %"},

@@ -215,6 +215,50 @@ TEST_F(Play, ARetriggerAddsFifteenSpinsToTheSeriesOfARunPass) {
   }
 }
 
+TEST_F(Play, ASeriesOfThousandsOfRetriggersPlaysEverySpinAndLogsThemAll) {
+  s.Games = 41, display.stop = true;
+  ScriptedRng::Game(kTrigger);
+  game.RunPass();
+  constexpr int kRetriggers = 5000;  // more spins pending at once than a 16-bit count holds
+  for (int spin = 0; spin < kRetriggers; ++spin) ScriptedRng::Game(kTrigger);
+  game.RunPass();
+  EXPECT_EQ(Values(s.FreeSpinsPlayed, s.FreeWin, s.FreeSpinNo, s.FreeSpinsActive),
+            Values(15 * (kRetriggers + 1), 160 * kRetriggers, 0, 0));
+  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesRun, 1, 160 * kRetriggers, 20}));
+  game.RunPass();
+  EXPECT_EQ(Log("FreeSpins.txt"), "        4275015 Free_Spins_Won = 40000.000\r\n");  // five places for the spins
+}
+
+TEST_F(Play, StepCountsDownTheSpinsLeftOfARetriggeredSeries) {
+  s.Cash = 1000, s.Games = 8;
+  ScriptedRng::Game(kTrigger);
+  game.StepClick();
+  const int retriggerAt[] = {1, 2, 3, 20, 45};  // spins left after each: 29, 43, 57, ...
+  int left = 15;
+  for (int spin = 1; left > 0; ++spin) {
+    const bool retrigger = std::count(std::begin(retriggerAt), std::end(retriggerAt), spin) > 0;
+    ScriptedRng::Game(retrigger ? kTrigger : std::vector(5, kLose));
+    game.StepClick();
+    left += retrigger ? kSeriesSpins - 1 : -1;
+    if (left > 0) {
+      ASSERT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, left})) << spin;
+    }
+  }
+  EXPECT_EQ(Values(s.FreeSpinsPlayed, s.FreeWin, s.FreeSpinsActive), Values(90, 800, 0));
+  EXPECT_EQ(display.labels[1], (LabelValue{GamesCount, 9}));
+  game.StepClick();
+  EXPECT_EQ(Log("FreeSpins.txt"), "         9   90 Free_Spins_Won =    40.000\r\n");
+}
+
+TEST_F(Play, AGameReadsWinLinesChangedAfterAnEarlierGame) {
+  game.PlayBaseGame();
+  for (int16_t& row : s.WinLineRow[0]) row = 2;
+  DeriveLineMasks(s);
+  ScriptedRng::Game(kTwoScatters);  // scatters in rows 0 and 1, losing figures in row 2
+  game.PlayBaseGame();
+  EXPECT_EQ(Values(s.LineResult[0][0], s.LineResult[0][1]), Values(0, 1));
+}
+
 TEST_F(Play, AFreeSpinJackpotWithAutoStopEndsTheRunOnlyAfterTheSeries) {
   s.Games = 77, s.FreeSpinsActive = display.autoStop = true;
   ScriptedRng::Game(kLose);

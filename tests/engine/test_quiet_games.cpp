@@ -63,14 +63,14 @@ TEST(QuietGames, AllocateNothingWithJackpotsAndSeries) {
 }
 
 TEST(QuietGames, AllocateNothingInTheDefaultGameAndAMillionGiveItsSignature) {
+  TempFolder folder;
   GameState s;
-  bench::LoadGame(s, DefaultGamePath());
+  tamberlo::LoadGame(s, DefaultGamePath(), &corvello::rng_Init);
   EXPECT_EQ(NewCallsInARun(s, &corvello::rng_GenNumber), 0);
   EXPECT_GT(s.FreeGames, 0);
 
-  TempFolder folder;
   GameState fresh;
-  bench::LoadGame(fresh, DefaultGamePath());  // seeds the library again
+  tamberlo::LoadGame(fresh, DefaultGamePath(), &corvello::rng_Init);  // seeds the library again
   ASSERT_EQ(fresh.RngSeed, 271828);
   bench::RunGames(fresh, 1000000);
   EXPECT_EQ(Values(fresh.Games, fresh.TotalBet, fresh.TotalWin, fresh.WinCount, fresh.FreeGames, fresh.FreeWin),

