@@ -26,16 +26,16 @@ class DefinitionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Head pass, split at the point where start-up replaces a negative seed and
-// seeds the library: HeadPassStart reads version, RTP and seed; the returned
-// reader then goes on with the row counts and the 13 figure names.
+// The first reading, split where the load replaces a negative seed and seeds
+// the library: the version, RTP and seed first, then, in the same open file,
+// the strips' row counts and the 13 figure names.
 class HeadPass {
  public:
   explicit HeadPass(const std::string& path);  // opens the file (throws if missing)
   ~HeadPass();
 
-  void ReadVersionRtpSeed(GameState& s);    // steps 1 to 3
-  void ReadCountsAndNames(GameState& s);    // steps 4 to 6, then the file is closed
+  void ReadVersionRtpSeed(GameState& s);
+  void ReadCountsAndNames(GameState& s);  // then closes the file
 
  private:
   struct Reader;
@@ -47,16 +47,16 @@ class HeadPass {
 // of 0 or more stays as it is.
 void ReplaceNegativeSeed(GameState& s);
 
-// Body pass, split where the load sets GamesPerRun: ReadStrips reads both
-// strips and their reel lengths (needs ReelStripLast, FreeReelStripLast and
-// FigureNameList); ReadPayTable goes on in the same open file and closes it.
+// The second reading: ReadStrips reads both strips and each reel's length
+// (it needs the row counts and FigureNameList of the first reading);
+// ReadPayTable goes on in the same open file and closes it.
 class BodyPass {
  public:
   explicit BodyPass(const std::string& path);
   ~BodyPass();
 
-  void ReadStrips(GameState& s);     // steps 1 to 4
-  void ReadPayTable(GameState& s);   // steps 6 and 7
+  void ReadStrips(GameState& s);
+  void ReadPayTable(GameState& s);
 
  private:
   struct Reader;

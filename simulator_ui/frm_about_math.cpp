@@ -69,8 +69,8 @@ QLabel* Picture(QWidget* parent, const char* name, int left, int top, const char
   return picture;
 }
 
-// The substitute font runs wider than the original; a text that would be cut
-// at the end of its place is narrowed until it fits.
+// The installed fonts can run wider than the places were measured for; a text
+// that would be cut at the end of its place is narrowed until it fits.
 void FitToPlace(QLabel* label) {
   QFont font = label->font();
   const auto tooWide = [&] {
