@@ -83,7 +83,6 @@ frmQuorvane::frmQuorvane(tamberlo::GameState& state, tamberlo::RunLogs& logs,
   }
   CreateControls();
   SetTabOrder();
-  sincePush_.start();
 }
 
 frmQuorvane::~frmQuorvane() = default;

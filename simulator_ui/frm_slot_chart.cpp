@@ -35,9 +35,6 @@ frmSlotChart::frmSlotChart(const tamberlo::GameState& state, tamberlo::RunLogs& 
       logs_(logs),
       mainWindow_(mainWindow),
       canvas_(LoadedSize()) {
-  showTimer_.setSingleShot(true);
-  showTimer_.setInterval(33);
-  connect(&showTimer_, &QTimer::timeout, this, &frmSlotChart::ShowPending);
   CreateControls();
   Form_Load();
 }
@@ -180,7 +177,7 @@ void frmSlotChart::paintEvent(QPaintEvent* event) {
 void frmSlotChart::ShowPending() { update(canvas_.Flush()); }
 
 void frmSlotChart::ShowSoon() {
-  if (canvas_.Touched() && !showTimer_.isActive()) showTimer_.start();
+  if (canvas_.Touched()) show_.Request();
 }
 
 void frmSlotChart::WriteSummary(const std::string& text) {

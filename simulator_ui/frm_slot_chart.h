@@ -1,6 +1,5 @@
 #pragma once
 // The RTP chart window with its set-up panel.
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -8,6 +7,7 @@
 #include "frm_slot_chart_canvas.h"
 #include "frm_slot_chart_setup.h"
 #include "game_state.h"
+#include "screen_cadence.h"
 #include "run_logs.h"
 
 class QCheckBox;
@@ -48,7 +48,7 @@ class frmSlotChart : public QWidget {
   void WriteSummary(const std::string& text);
   void SaveDrawing(const QString& fileName);
   void ShowPending();
-  // Shows what was drawn at the next tick of the screen timer.
+  // Shows what was drawn, once a frame at most.
   void ShowSoon();
 
   const tamberlo::GameState& state_;
@@ -72,8 +72,7 @@ class frmSlotChart : public QWidget {
   QImage emptyChart_;
   tamberlo::chart::ChartSetup emptySetup_;
   QColor emptyColour_;
-  // New segments reach the screen at most this often.
-  QTimer showTimer_;
+  tamberlo::ui::FrameCoalescer show_{[this] { ShowPending(); }};
 
   // DrawPercent's state, kept from call to call.
   int64_t ChartCallCount = 0;

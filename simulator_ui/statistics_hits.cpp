@@ -21,7 +21,6 @@ namespace {
 using tamberlo::ui::Px;
 
 constexpr int kCellChars = 11;  // a cell's width in the report
-constexpr int kRepaintMs = 250;
 const char* const kCopyingText = "Копиране на данните в клипборда!";
 const char* const kCopiedText = "Данните са в клипборда!";
 
@@ -95,9 +94,6 @@ StatisticsHits::StatisticsHits(const tamberlo::GameState& state, QWidget* parent
   label1_->setAutoFillBackground(true);
   label1_->hide();
 
-  repaintLater_.setSingleShot(true);
-  connect(&repaintLater_, &QTimer::timeout, this, &StatisticsHits::RepaintGridNow);
-
   Form_Load();
 }
 
@@ -150,22 +146,10 @@ void StatisticsHits::ShowHits() {
       grid_->WriteNumber(row, 24, wins);
     }
   }
-  RepaintGrid();
+  repaint_.Request();
 }
 
-void StatisticsHits::RepaintGrid() {
-  if (!sinceRepaint_.isValid() || sinceRepaint_.hasExpired(kRepaintMs)) {
-    RepaintGridNow();
-  } else if (!repaintLater_.isActive()) {
-    repaintLater_.start(static_cast<int>(kRepaintMs - sinceRepaint_.elapsed()));
-  }
-}
-
-void StatisticsHits::RepaintGridNow() {
-  repaintLater_.stop();
-  sinceRepaint_.start();
-  grid_->NotifyBodyChanged();
-}
+void StatisticsHits::RepaintGridNow() { grid_->NotifyBodyChanged(); }
 
 bool StatisticsHits::SaveHits(std::FILE* report) {
   // Maximised, the refresh runs even for a minimised window.
