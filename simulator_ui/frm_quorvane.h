@@ -100,6 +100,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
  private:
   void CreateControls();
   void SetTabOrder();
+  void PlaceByFrame();
   void SetUpCreditBox();  // its keys reach txtAddCredit_KeyPress first
   [[noreturn]] void EndOnError(const std::string& message);
 

@@ -1,6 +1,7 @@
 // The main window's load: from the head of the definition to a playable game.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <ctime>
@@ -30,12 +31,11 @@ void frmQuorvane::Form_Load() {
   using tamberlo::ui::Px;
   auto& s = state_;
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() - width() - Px(60), area.y() + area.height() - height() - Px(480));
-  }
-  setWindowTitle(windowTitle() + " RTP = " + QString::fromStdString(tamberlo::PlainText(s.Game_RTP)) +
-                 "% " + " ver." + QString::fromStdString(s.GameVersion));
+  PlaceByFrame();
+  tamberlo::ui::WhenFrameChanges(this, [this] { PlaceByFrame(); });
+  // The RTP as the user's own numbers read; the files keep the point.
+  const QString rtp = QString::fromStdString(tamberlo::PlainText(s.Game_RTP)).replace('.', QLocale().decimalPoint());
+  setWindowTitle(windowTitle() + " RTP = " + rtp + "% " + " ver." + QString::fromStdString(s.GameVersion));
   s.FigureNameList.assign(std::begin(s.FigureName), std::end(s.FigureName));
   Label2->setText("Tamberlo\nAll rights reserved\nOskarth Ltd.");
 
@@ -80,6 +80,18 @@ void frmQuorvane::Form_Load() {
   PushLabels();
 
   logs_.Open();
+}
+
+// At the bottom right of the screen, 60 twips from its right edge and 480
+// above its bottom edge, by the outer frame; the window manager adds the
+// frame only once the window is shown, so this runs again when it does.
+void frmQuorvane::PlaceByFrame() {
+  using tamberlo::ui::Px;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + area.width() - outer.width() - Px(60), area.y() + area.height() - outer.height() - Px(480));
+  }
 }
 
 void frmQuorvane::ShowWindows() {

@@ -20,7 +20,8 @@ using tamberlo::ui::TwipsRect;
 
 namespace {
 
-// The load gives the window the screen's full width and 5/8 of its height.
+// The load gives the window the screen's full width and 5/8 of its height,
+// by its outer frame.
 QSize LoadedSize() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   return QSize(screen.width(), static_cast<int>(screen.height() / 8.0 * 5));
@@ -52,6 +53,7 @@ void frmSlotChart::CreateControls() {
   cmdCharSetup_->setObjectName("cmdCharSetup");
   cmdCharSetup_->setGeometry(TwipsRect(0, 0, 975, 315));
   cmdCharSetup_->setPalette(standard);
+  tamberlo::ui::EnterClicks(cmdCharSetup_);
   connect(cmdCharSetup_, &QPushButton::clicked, this, &frmSlotChart::cmdCharSetup_Click);
 
   fraCharSetup_ = new QGroupBox("Chart Setup", this);
@@ -108,6 +110,7 @@ void frmSlotChart::CreateControls() {
 void frmSlotChart::Form_Load() {
   move(0, 0);
   setFixedSize(canvas_.Size());
+  tamberlo::ui::WhenFrameChanges(this, [this] { PlaceByFrame(); });
 
   const double r = tamberlo::RoundHalfEven(state_.Game_RTP);
   const auto boxText = [](double value) {
@@ -118,6 +121,19 @@ void frmSlotChart::Form_Load() {
 
   ReadChartSetup();
   foreColor_ = Rgb(200, 200, 200);
+  FormFormat();
+}
+
+// The window manager adds the frame only once the window is shown: the
+// client area shrinks to leave the outer size as loaded. The drawing is made
+// anew for it while it holds nothing but the empty chart, and kept otherwise.
+void frmSlotChart::PlaceByFrame() {
+  move(0, 0);
+  const QSize client = LoadedSize() - (frameGeometry().size() - size());
+  if (client == canvas_.Size() || ChartCallCount != 0 || client.isEmpty()) return;
+  canvas_ = tamberlo::chart::ChartCanvas(client);
+  emptyChart_ = QImage();
+  setFixedSize(client);
   FormFormat();
 }
 

@@ -37,6 +37,7 @@ class frmSlotChart : public QWidget {
  private:
   void Form_Load();
   void CreateControls();
+  void PlaceByFrame();
   // The box that holds an unusable value, or null when the set-up was read.
   QLineEdit* ReadChartSetup();
   void FormFormat();

@@ -9,6 +9,7 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
+#include <algorithm>
 #include <chrono>
 
 #include "statistics_cell_painter.h"
@@ -21,6 +22,7 @@ namespace {
 using tamberlo::ui::Px;
 
 constexpr int kCellChars = 11;  // a cell's width in the report
+constexpr int kCellMargin = 4;  // room on either side of a number, borders included
 const char* const kCopyingText = "Копиране на данните в клипборда!";
 const char* const kCopiedText = "Данните са в клипборда!";
 
@@ -149,7 +151,23 @@ void StatisticsHits::ShowHits() {
   repaint_.Request();
 }
 
-void StatisticsHits::RepaintGridNow() { grid_->NotifyBodyChanged(); }
+void StatisticsHits::RepaintGridNow() {
+  FitColumns();
+  grid_->NotifyBodyChanged();
+}
+
+void StatisticsHits::FitColumns() {
+  const QFontMetrics metrics = view_->fontMetrics();
+  int symbol = metrics.horizontalAdvance(QChar('-'));
+  for (char digit = '0'; digit <= '9'; ++digit) symbol = std::max(symbol, metrics.horizontalAdvance(QChar(digit)));
+  QHeaderView* header = view_->horizontalHeader();
+  for (int col = 1; col < StatisticsGrid::kCols; ++col) {
+    size_t longest = 0;
+    for (int row = 1; row < StatisticsGrid::kRows; ++row) longest = std::max(longest, grid_->Text(row, col).size());
+    const int needed = static_cast<int>(longest) * symbol + 2 * kCellMargin;
+    if (header->sectionSize(col - 1) < needed) header->resizeSection(col - 1, needed);
+  }
+}
 
 bool StatisticsHits::SaveHits(std::FILE* report) {
   // Maximised, the refresh runs even for a minimised window.

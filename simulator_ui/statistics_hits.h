@@ -39,6 +39,8 @@ class StatisticsHits : public QWidget {
   void Form_Resize();
   // Tells the view of the refreshed grid, once a frame at most.
   void RepaintGridNow();
+  // Widens a column whose longest text would lose a digit under its border.
+  void FitColumns();
 
   const tamberlo::GameState& state_;
   StatisticsGrid* grid_;
