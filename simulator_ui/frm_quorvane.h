@@ -112,7 +112,6 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   // Label values as the engine left them; texts are made when pushed.
   std::array<tamberlo::LabelValue, 7> labels_{};
   uint32_t dirtyLabels_ = 0;  // bit i: Label1(i) waits for the screen
-  tamberlo::ui::Pace labelFrame_{tamberlo::ui::kFrame};
   tamberlo::ui::Pace poll_{tamberlo::ui::kPoll};
   RepaintThrottle repaint_{[this] { PushLabels(); }};
 

@@ -80,7 +80,6 @@ void frmQuorvane::PushLabels() {
     if (dirtyLabels_ & (1u << i)) Label1[i]->setText(QString::fromStdString(tamberlo::LabelText(labels_[i])));
   }
   dirtyLabels_ = 0;
-  labelFrame_.Restart();
 }
 
 void frmQuorvane::ShowMessage(std::string_view text) {
@@ -116,9 +115,14 @@ void frmQuorvane::ProcessEvents() {
   repaint_.Start();  // only a run processes events on its own
   if (!poll_.Due()) return;
   poll_.Restart();
-  if (dirtyLabels_ != 0 && labelFrame_.Due()) PushLabels();
-  repaint_.DeliverIfDue();
+  if (!repaint_.FrameDue()) {
+    QCoreApplication::processEvents();
+    return;
+  }
+  PushLabels();
+  const bool wasOpen = repaint_.OpenFrame();
   QCoreApplication::processEvents();
+  repaint_.CloseFrame(wasOpen);
 }
 
 void frmQuorvane::Save() { cmdSave_Click(); }

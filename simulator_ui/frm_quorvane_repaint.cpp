@@ -43,6 +43,7 @@ void RepaintThrottle::Start() {
 void RepaintThrottle::Stop() {
   if (!active_) return;
   active_ = false;
+  open_ = false;
   QCoreApplication::instance()->removeEventFilter(this);
   Deliver();
 }
@@ -68,11 +69,7 @@ bool RepaintThrottle::eventFilter(QObject* target, QEvent* event) {
     beforeHandler_();
     return false;
   }
-  if (type != QEvent::UpdateRequest || delivering_) return false;
-  if (held_.empty() && frame_.Due()) {
-    frame_.Restart();
-    return false;
-  }
+  if (type != QEvent::UpdateRequest || delivering_ || open_) return false;
   if (std::find(held_.begin(), held_.end(), target) == held_.end()) held_.emplace_back(target);
   if (!nextFrame_.isActive()) nextFrame_.start(frame_.Left());
   return true;
