@@ -41,6 +41,7 @@ class RtpChart {
   // Counts the call; when charted, moves the lines on and resets the windows
   // that are due, on the counters as they stand after the games.
   ChartPoint Next(const ChartSetup& setup, int64_t totalBet, int64_t totalWin, bool charted);
+  int64_t Calls() const { return ChartCallCount; }
 
  private:
   int64_t ChartCallCount = 0;

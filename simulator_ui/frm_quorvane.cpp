@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <cstdio>
@@ -40,27 +42,45 @@ void Background(QWidget* widget, const QColor& colour) {
   widget->setAutoFillBackground(true);
 }
 
-QPushButton* Button(QWidget* parent, const QString& caption, const QColor& colour, QRect place) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(place);
-  button->setFont(tamberlo::ui::SansFont(8.25));
-  Colour(button, QPalette::Button, colour);
-  return button;
-}
-
-// The check boxes are as narrow as their captions: with the style's usual
-// gap after the box, "RNG mode" and "Auto Stop" would lose their last letter.
-class NarrowCheckBoxStyle : public QProxyStyle {
+// The main window's buttons show their background colour flat inside a
+// raised edge, where the usual style would wash it out with a gradient; its
+// check boxes are as narrow as their captions: with the style's usual gap
+// after the box, "RNG mode" and "Auto Stop" would lose their last letter.
+class MainWindowStyle : public QProxyStyle {
  public:
-  explicit NarrowCheckBoxStyle(QObject* owner)
+  explicit MainWindowStyle(QObject* owner)
       : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
     setParent(owner);
   }
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
     if (metric == PM_CheckBoxLabelSpacing) return 3;
+    if (metric == PM_ButtonDefaultIndicator) return 0;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_PanelButtonCommand) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const QBrush fill = option->palette.brush(QPalette::Button);
+    qDrawWinButton(painter, option->rect, option->palette, option->state & (State_Sunken | State_On), &fill);
+    if (option->state & State_HasFocus) {  // a dotted frame just inside the edge
+      QStyleOptionFocusRect focus;
+      focus.QStyleOption::operator=(*option);
+      focus.rect = option->rect.adjusted(3, 3, -3, -3);
+      QCommonStyle::drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
+  }
 };
+
+QPushButton* Button(QWidget* parent, const QString& caption, const QColor& colour, QRect place,
+                    QStyle* style) {
+  auto* button = new QPushButton(caption, parent);
+  button->setStyle(style);
+  button->setGeometry(place);
+  button->setFont(tamberlo::ui::SansFont(8.25));
+  tamberlo::ui::EnterClicks(button);
+  Colour(button, QPalette::Button, colour);
+  return button;
+}
 
 QCheckBox* CheckBox(QWidget* parent, const QString& caption, QRect place, QStyle* style) {
   auto* box = new QCheckBox(caption, parent);
@@ -83,7 +103,6 @@ frmQuorvane::frmQuorvane(tamberlo::GameState& state, tamberlo::RunLogs& logs,
   }
   CreateControls();
   SetTabOrder();
-  sincePush_.start();
 }
 
 frmQuorvane::~frmQuorvane() = default;
@@ -95,6 +114,7 @@ void frmQuorvane::CreateControls() {
   setFixedSize(Px(10140), Px(9450));
   Background(this, Rgb(223, 223, 223));
   setFont(tamberlo::ui::SansFont(9.75));
+  auto* style = new MainWindowStyle(this);
 
   Picture2 = new QWidget(this);
   Picture2->setGeometry(TwipsRect(120, 360, 5655, 3735));
@@ -104,21 +124,20 @@ void frmQuorvane::CreateControls() {
   Picture5->setPixmap(QPixmap(":/banner.png"));
   for (int cell = 0; cell < tamberlo::kCells; ++cell) Picture1[cell] = new SymbolCell(Picture2);
 
-  cmdExit = Button(this, "Exit", Rgb(255, 128, 128), TwipsRect(120, 8760, 495, 615));
-  cmdAUTO = Button(this, "Run", Rgb(223, 223, 223), TwipsRect(720, 8760, 495, 615));
-  cmdStart = Button(this, "Step", Rgb(223, 223, 223), TwipsRect(1320, 8760, 495, 615));
-  cmdSave = Button(this, "Save", Rgb(255, 224, 192), TwipsRect(1920, 8760, 495, 615));
-  cmdAdd = Button(this, "Add", Rgb(255, 192, 192), TwipsRect(2520, 8760, 495, 615));
+  cmdExit = Button(this, "Exit", Rgb(255, 128, 128), TwipsRect(120, 8760, 495, 615), style);
+  cmdAUTO = Button(this, "Run", Rgb(223, 223, 223), TwipsRect(720, 8760, 495, 615), style);
+  cmdStart = Button(this, "Step", Rgb(223, 223, 223), TwipsRect(1320, 8760, 495, 615), style);
+  cmdSave = Button(this, "Save", Rgb(255, 224, 192), TwipsRect(1920, 8760, 495, 615), style);
+  cmdAdd = Button(this, "Add", Rgb(255, 192, 192), TwipsRect(2520, 8760, 495, 615), style);
   cmdAdd->setToolTip(QStringLiteral(" Въвеждане на кредит "));
   for (int reel = 0; reel < tamberlo::kReels; ++reel) {
-    cmdReels[reel] = Button(this, "", Rgb(223, 223, 223), TwipsRect(120 + 600 * reel, 8280, 495, 375));
+    cmdReels[reel] = Button(this, "", Rgb(223, 223, 223), TwipsRect(120 + 600 * reel, 8280, 495, 375), style);
   }
 
-  auto* checkBoxStyle = new NarrowCheckBoxStyle(this);
-  chkRND = CheckBox(this, "RNG mode", TwipsRect(120, 7920, 1095, 195), checkBoxStyle);
+  chkRND = CheckBox(this, "RNG mode", TwipsRect(120, 7920, 1095, 195), style);
   chkRND->setChecked(true);
   chkRND->setEnabled(false);
-  chkStopJP = CheckBox(this, "Auto Stop", TwipsRect(1230, 7920, 1005, 195), checkBoxStyle);
+  chkStopJP = CheckBox(this, "Auto Stop", TwipsRect(1230, 7920, 1005, 195), style);
 
   struct LabelPlace {
     int left, top, width;
@@ -159,7 +178,7 @@ void frmQuorvane::CreateControls() {
   Label2->setFont(tamberlo::ui::SerifFont(11.25, true));
   Background(Label2, Rgb(223, 223, 223));
 
-  cmd_OskarthDetails = Button(this, "", Rgb(223, 223, 223), TwipsRect(3135, 6930, 6930, 915));
+  cmd_OskarthDetails = Button(this, "", Rgb(223, 223, 223), TwipsRect(3135, 6930, 6930, 915), style);
   cmd_OskarthDetails->setIcon(QPixmap(":/about_button.png"));
   cmd_OskarthDetails->setIconSize(QSize(327, 62));
   cmd_OskarthDetails->setToolTip(" Math Design Details ");

@@ -1,7 +1,6 @@
 #pragma once
 // The main window: symbol window, Step, Run/Stop, Save, Exit, the stop-reel
 // buttons, the labels. It is the engine's Display and holds no game rule.
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -101,6 +100,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
  private:
   void CreateControls();
   void SetTabOrder();
+  void PlaceByFrame();
   void SetUpCreditBox();  // its keys reach txtAddCredit_KeyPress first
   [[noreturn]] void EndOnError(const std::string& message);
 
@@ -112,9 +112,8 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   // Label values as the engine left them; texts are made when pushed.
   std::array<tamberlo::LabelValue, 7> labels_{};
   uint32_t dirtyLabels_ = 0;  // bit i: Label1(i) waits for the screen
-  QElapsedTimer sincePush_;
-  QElapsedTimer sinceEvents_;
-  RepaintThrottle repaint_;
+  tamberlo::ui::Pace poll_{tamberlo::ui::kPoll};
+  RepaintThrottle repaint_{[this] { PushLabels(); }};
 
   std::unique_ptr<StatisticsHits> statistics_;
   std::unique_ptr<frmSlotChart> chart_;

@@ -15,10 +15,6 @@
 
 namespace {
 
-// Label texts reach the screen at most this often while a run goes on.
-constexpr qint64 kLabelPushMs = RepaintThrottle::kFrameMs;
-constexpr qint64 kEventsEveryNs = 1'000'000;
-
 QString WindowText(std::string_view text) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   s.remove(QChar('\r'));
@@ -84,7 +80,6 @@ void frmQuorvane::PushLabels() {
     if (dirtyLabels_ & (1u << i)) Label1[i]->setText(QString::fromStdString(tamberlo::LabelText(labels_[i])));
   }
   dirtyLabels_ = 0;
-  sincePush_.restart();
 }
 
 void frmQuorvane::ShowMessage(std::string_view text) {
@@ -115,16 +110,19 @@ void frmQuorvane::DrawPercent() {
   if (chart_) chart_->DrawPercent();
 }
 
-// Asking the window system for its events costs microseconds, a third of the
-// hundred games between two calls, so it is asked at most once a millisecond:
-// still only here, where the run lets other handlers in, and far sooner than
-// anyone can tell.
+// Only here does a run let other handlers in, at the pace of screen_cadence.h.
 void frmQuorvane::ProcessEvents() {
   repaint_.Start();  // only a run processes events on its own
-  if (sinceEvents_.isValid() && sinceEvents_.nsecsElapsed() < kEventsEveryNs) return;
-  sinceEvents_.start();
-  if (dirtyLabels_ != 0 && sincePush_.elapsed() >= kLabelPushMs) PushLabels();
+  if (!poll_.Due()) return;
+  poll_.Restart();
+  if (!repaint_.FrameDue()) {
+    QCoreApplication::processEvents();
+    return;
+  }
+  PushLabels();
+  const bool wasOpen = repaint_.OpenFrame();
   QCoreApplication::processEvents();
+  repaint_.CloseFrame(wasOpen);
 }
 
 void frmQuorvane::Save() { cmdSave_Click(); }

@@ -1,6 +1,7 @@
 // The main window's load: the window's own part of starting a loaded game.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <memory>
@@ -17,12 +18,11 @@ void frmQuorvane::Form_Load() {
   using tamberlo::ui::Px;
   auto& s = state_;
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() - width() - Px(60), area.y() + area.height() - height() - Px(480));
-  }
-  setWindowTitle(windowTitle() + " RTP = " + QString::fromStdString(tamberlo::PlainText(s.Game_RTP)) +
-                 "% " + " ver." + QString::fromStdString(s.GameVersion));
+  PlaceByFrame();
+  tamberlo::ui::WhenFrameChanges(this, [this] { PlaceByFrame(); });
+  // The RTP as the user's own numbers read; the files keep the point.
+  const QString rtp = QString::fromStdString(tamberlo::PlainText(s.Game_RTP)).replace('.', QLocale().decimalPoint());
+  setWindowTitle(windowTitle() + " RTP = " + rtp + "% " + " ver." + QString::fromStdString(s.GameVersion));
   Label2->setText("Tamberlo\nAll rights reserved\nOskarth Ltd.");
 
   for (int reel = 0; reel < tamberlo::kReels; ++reel) {
@@ -48,6 +48,18 @@ void frmQuorvane::Form_Load() {
   PushLabels();
 
   logs_.Open();
+}
+
+// At the bottom right of the screen, 60 twips from its right edge and 480
+// above its bottom edge, by the outer frame; the window manager adds the
+// frame only once the window is shown, so this runs again when it does.
+void frmQuorvane::PlaceByFrame() {
+  using tamberlo::ui::Px;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + area.width() - outer.width() - Px(60), area.y() + area.height() - outer.height() - Px(480));
+  }
 }
 
 void frmQuorvane::ShowWindows() {

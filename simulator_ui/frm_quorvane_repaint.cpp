@@ -4,7 +4,31 @@
 #include <QEvent>
 #include <algorithm>
 
-RepaintThrottle::RepaintThrottle() {
+namespace {
+
+// Events through which the user or the program itself starts a handler.
+bool MayRunHandler(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::Close:
+    case QEvent::Timer:
+    case QEvent::MetaCall:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+RepaintThrottle::RepaintThrottle(std::function<void()> beforeHandler)
+    : beforeHandler_(std::move(beforeHandler)) {
   nextFrame_.setSingleShot(true);
   connect(&nextFrame_, &QTimer::timeout, this, [this] { Deliver(); });
 }
@@ -12,19 +36,20 @@ RepaintThrottle::RepaintThrottle() {
 void RepaintThrottle::Start() {
   if (active_) return;
   active_ = true;
-  frame_.start();
+  frame_.Restart();
   QCoreApplication::instance()->installEventFilter(this);
 }
 
 void RepaintThrottle::Stop() {
   if (!active_) return;
   active_ = false;
+  open_ = false;
   QCoreApplication::instance()->removeEventFilter(this);
-  nextFrame_.stop();
   Deliver();
 }
 
 void RepaintThrottle::Deliver() {
+  nextFrame_.stop();
   // The window's own repaint bookkeeping still waits for the request it sent.
   delivering_ = true;
   std::vector<QPointer<QObject>> held;
@@ -35,17 +60,17 @@ void RepaintThrottle::Deliver() {
     QCoreApplication::sendEvent(target, &request);
   }
   delivering_ = false;
-  frame_.restart();
+  frame_.Restart();
 }
 
 bool RepaintThrottle::eventFilter(QObject* target, QEvent* event) {
-  if (event->type() != QEvent::UpdateRequest || delivering_) return false;
-  const qint64 elapsed = frame_.elapsed();
-  if (elapsed >= kFrameMs && held_.empty()) {
-    frame_.restart();
+  const QEvent::Type type = event->type();
+  if (MayRunHandler(type)) {
+    beforeHandler_();
     return false;
   }
+  if (type != QEvent::UpdateRequest || delivering_ || open_) return false;
   if (std::find(held_.begin(), held_.end(), target) == held_.end()) held_.emplace_back(target);
-  if (!nextFrame_.isActive()) nextFrame_.start(static_cast<int>(std::max<qint64>(kFrameMs - elapsed, 0)));
+  if (!nextFrame_.isActive()) nextFrame_.start(frame_.Left());
   return true;
 }

@@ -20,7 +20,8 @@ using tamberlo::ui::TwipsRect;
 
 namespace {
 
-// The load gives the window the screen's full width and 5/8 of its height.
+// The load gives the window the screen's full width and 5/8 of its height,
+// by its outer frame.
 QSize LoadedSize() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   return QSize(screen.width(), static_cast<int>(screen.height() / 8.0 * 5));
@@ -35,9 +36,6 @@ frmSlotChart::frmSlotChart(const tamberlo::GameState& state, tamberlo::RunLogs& 
       logs_(logs),
       mainWindow_(mainWindow),
       canvas_(LoadedSize()) {
-  showTimer_.setSingleShot(true);
-  showTimer_.setInterval(33);
-  connect(&showTimer_, &QTimer::timeout, this, &frmSlotChart::ShowPending);
   CreateControls();
   Form_Load();
 }
@@ -55,6 +53,7 @@ void frmSlotChart::CreateControls() {
   cmdCharSetup_->setObjectName("cmdCharSetup");
   cmdCharSetup_->setGeometry(TwipsRect(0, 0, 975, 315));
   cmdCharSetup_->setPalette(standard);
+  tamberlo::ui::EnterClicks(cmdCharSetup_);
   connect(cmdCharSetup_, &QPushButton::clicked, this, &frmSlotChart::cmdCharSetup_Click);
 
   fraCharSetup_ = new QGroupBox("Chart Setup", this);
@@ -111,6 +110,7 @@ void frmSlotChart::CreateControls() {
 void frmSlotChart::Form_Load() {
   move(0, 0);
   setFixedSize(canvas_.Size());
+  tamberlo::ui::WhenFrameChanges(this, [this] { PlaceByFrame(); });
 
   const double r = tamberlo::RoundHalfEven(state_.Game_RTP);
   const auto boxText = [](double value) {
@@ -121,6 +121,19 @@ void frmSlotChart::Form_Load() {
 
   ReadChartSetup();
   foreColor_ = Rgb(200, 200, 200);
+  FormFormat();
+}
+
+// The window manager adds the frame only once the window is shown: the
+// client area shrinks to leave the outer size as loaded. The drawing is made
+// anew for it while it holds nothing but the empty chart, and kept otherwise.
+void frmSlotChart::PlaceByFrame() {
+  move(0, 0);
+  const QSize client = LoadedSize() - (frameGeometry().size() - size());
+  if (client == canvas_.Size() || rtp_.Calls() != 0 || client.isEmpty()) return;
+  canvas_ = tamberlo::chart::ChartCanvas(client);
+  emptyChart_ = QImage();
+  setFixedSize(client);
   FormFormat();
 }
 
@@ -180,7 +193,7 @@ void frmSlotChart::paintEvent(QPaintEvent* event) {
 void frmSlotChart::ShowPending() { update(canvas_.Flush()); }
 
 void frmSlotChart::ShowSoon() {
-  if (canvas_.Touched() && !showTimer_.isActive()) showTimer_.start();
+  if (canvas_.Touched()) show_.Request();
 }
 
 void frmSlotChart::WriteSummary(const std::string& text) {

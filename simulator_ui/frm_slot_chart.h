@@ -1,6 +1,5 @@
 #pragma once
 // The RTP chart window with its set-up panel.
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -10,6 +9,7 @@
 #include "game_state.h"
 #include "rtp_chart.h"
 #include "run_logs.h"
+#include "screen_cadence.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -38,6 +38,7 @@ class frmSlotChart : public QWidget {
  private:
   void Form_Load();
   void CreateControls();
+  void PlaceByFrame();
   // The box that holds an unusable value, or null when the set-up was read.
   QLineEdit* ReadChartSetup();
   void FormFormat();
@@ -49,7 +50,7 @@ class frmSlotChart : public QWidget {
   void WriteSummary(const std::string& text);
   void SaveDrawing(const QString& fileName);
   void ShowPending();
-  // Shows what was drawn at the next tick of the screen timer.
+  // Shows what was drawn, once a frame at most.
   void ShowSoon();
 
   const tamberlo::GameState& state_;
@@ -73,8 +74,7 @@ class frmSlotChart : public QWidget {
   QImage emptyChart_;
   tamberlo::chart::ChartSetup emptySetup_;
   QColor emptyColour_;
-  // New segments reach the screen at most this often.
-  QTimer showTimer_;
+  tamberlo::ui::FrameCoalescer show_{[this] { ShowPending(); }};
 
   // DrawPercent's state, kept from call to call.
   tamberlo::chart::RtpChart rtp_;

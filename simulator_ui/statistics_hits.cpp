@@ -9,6 +9,8 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
+#include <algorithm>
+#include <chrono>
 
 #include "statistics_cell_painter.h"
 #include "statistics_clipboard.h"
@@ -20,7 +22,7 @@ namespace {
 using tamberlo::ui::Px;
 
 constexpr int kCellChars = 11;  // a cell's width in the report
-constexpr int kRepaintMs = 250;
+constexpr int kCellMargin = 4;  // room on either side of a number, borders included
 const char* const kCopyingText = "Копиране на данните в клипборда!";
 const char* const kCopiedText = "Данните са в клипборда!";
 
@@ -94,9 +96,6 @@ StatisticsHits::StatisticsHits(const tamberlo::GameState& state, QWidget* parent
   label1_->setAutoFillBackground(true);
   label1_->hide();
 
-  repaintLater_.setSingleShot(true);
-  connect(&repaintLater_, &QTimer::timeout, this, &StatisticsHits::RepaintGridNow);
-
   Form_Load();
 }
 
@@ -149,21 +148,25 @@ void StatisticsHits::ShowHits() {
       grid_->WriteNumber(row, 24, wins);
     }
   }
-  RepaintGrid();
-}
-
-void StatisticsHits::RepaintGrid() {
-  if (!sinceRepaint_.isValid() || sinceRepaint_.hasExpired(kRepaintMs)) {
-    RepaintGridNow();
-  } else if (!repaintLater_.isActive()) {
-    repaintLater_.start(static_cast<int>(kRepaintMs - sinceRepaint_.elapsed()));
-  }
+  repaint_.Request();
 }
 
 void StatisticsHits::RepaintGridNow() {
-  repaintLater_.stop();
-  sinceRepaint_.start();
+  FitColumns();
   grid_->NotifyBodyChanged();
+}
+
+void StatisticsHits::FitColumns() {
+  const QFontMetrics metrics = view_->fontMetrics();
+  int symbol = metrics.horizontalAdvance(QChar('-'));
+  for (char digit = '0'; digit <= '9'; ++digit) symbol = std::max(symbol, metrics.horizontalAdvance(QChar(digit)));
+  QHeaderView* header = view_->horizontalHeader();
+  for (int col = 1; col < StatisticsGrid::kCols; ++col) {
+    size_t longest = 0;
+    for (int row = 1; row < StatisticsGrid::kRows; ++row) longest = std::max(longest, grid_->Text(row, col).size());
+    const int needed = static_cast<int>(longest) * symbol + 2 * kCellMargin;
+    if (header->sectionSize(col - 1) < needed) header->resizeSection(col - 1, needed);
+  }
 }
 
 bool StatisticsHits::SaveHits(std::FILE* report) {

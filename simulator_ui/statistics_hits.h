@@ -1,12 +1,11 @@
 #pragma once
 // The statistics window: the hit grid of every base game since start-up.
-#include <QElapsedTimer>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
 #include "game_state.h"
+#include "screen_cadence.h"
 #include "statistics_grid.h"
 
 class QLabel;
@@ -38,18 +37,16 @@ class StatisticsHits : public QWidget {
  private:
   void Form_Load();
   void Form_Resize();
-  // Tells the view of a refresh at most four times a second, and always of
-  // the last one: a run refreshes far more often than anyone can read the
-  // grid, and a repaint costs many times the refresh.
-  void RepaintGrid();
+  // Tells the view of the refreshed grid, once a frame at most.
   void RepaintGridNow();
+  // Widens a column whose longest text would lose a digit under its border.
+  void FitColumns();
 
   const tamberlo::GameState& state_;
   StatisticsGrid* grid_;
   QTableView* view_;
   QLabel* label1_;
-  QElapsedTimer sinceRepaint_;
-  QTimer repaintLater_;
+  tamberlo::ui::FrameCoalescer repaint_{[this] { RepaintGridNow(); }};
 };
 
 namespace tamberlo::ui {

@@ -1,8 +1,10 @@
 #include "ui_platform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 
 namespace tamberlo::ui {
@@ -32,7 +34,38 @@ QFont FontOf(const QStringList& families, QFont::StyleHint hint, double points) 
   return font;
 }
 
+class FrameWatch : public QObject {
+ public:
+  FrameWatch(QWidget* window, std::function<void()> place)
+      : QObject(window), window_(window), place_(std::move(place)), frame_(Frame()) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) return false;
+    const QSize frame = Frame();
+    if (frame != frame_) {
+      frame_ = frame;
+      place_();
+    }
+    return false;
+  }
+
+ private:
+  QSize Frame() const { return window_->frameGeometry().size() - window_->size(); }
+
+  QWidget* window_;
+  std::function<void()> place_;
+  QSize frame_;
+};
+
 }  // namespace
+
+void WhenFrameChanges(QWidget* window, std::function<void()> place) {
+  new FrameWatch(window, std::move(place));
+}
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
@@ -47,6 +80,8 @@ QFont SerifFont(double points, bool bold) {
   font.setBold(bold);
   return font;
 }
+
+void EnterClicks(QPushButton* button) { button->setAutoDefault(true); }
 
 Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons) {
   if (Responder()) return Responder()(text, buttons);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+class QPushButton;
 class QWidget;
 
 namespace tamberlo::ui {
@@ -22,6 +23,15 @@ inline QColor Rgb(int red, int green, int blue) { return QColor(red, green, blue
 // The nearest sans-serif and serif fonts of the machine, in points.
 QFont SansFont(double points);
 QFont SerifFont(double points, bool bold);
+
+// Calls `place` whenever the window manager changes the frame around
+// `window` (it adds it only once the window is shown), for a window placed
+// or sized by its outer frame. A window the user moves stays where it is.
+void WhenFrameChanges(QWidget* window, std::function<void()> place);
+
+// Enter on a focused button clicks it, as Space does; in a window that is
+// not a dialog a push button would otherwise ignore Enter.
+void EnterClicks(QPushButton* button);
 
 enum class Buttons { Ok, YesNo, OkCancel };
 enum class Answer { Ok, Cancel, Yes, No };

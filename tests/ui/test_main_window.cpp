@@ -103,10 +103,15 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.Label1[6]->text(), QString(" Total = 1 000 000 $"));
     for (const char* log : {"Jackpot.txt", "Percent_10000.txt", "FreeSpins.txt"})
       QVERIFY2(QFileInfo::exists(log) && QFileInfo(log).size() == 0, log);
-    // At 15 twips to the pixel the window stands 4 pixels from the screen's
-    // right edge and 32 above its bottom edge; the load lays the cells out.
+    // At 15 twips to the pixel the window's frame stands 4 pixels from the
+    // screen's right edge and 32 above its bottom edge; the chart's frame is
+    // as wide as the screen; the load lays the cells out.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(QRect(w.pos(), w.size()), QRect(screen.right() - 679, screen.bottom() - 661, 676, 630));
+    QVERIFY(w.frameGeometry() != w.geometry());  // the platform draws a frame
+    QCOMPARE(w.frameGeometry().bottomRight(), screen.bottomRight() - QPoint(4, 32));
+    QCOMPARE(w.size(), QSize(676, 630));
+    QCOMPARE(w.Chart()->frameGeometry(), QRect(0, 0, screen.width(), screen.height() * 5 / 8));
+    QCOMPARE(w.Chart()->ChartImage().size(), w.Chart()->size());
     QCOMPARE(w.Picture2->geometry(), QRect(13, 4, 650, 455));
     QCOMPARE(w.Picture1[7]->geometry(), QRect(260, 195, 130, 130));
     QCOMPARE(w.Picture1[14]->geometry(), QRect(520, 325, 130, 130));

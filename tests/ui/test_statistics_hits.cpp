@@ -260,6 +260,30 @@ class StatisticsHitsTest : public QObject {
     QCOMPARE(pixelAt(1, 1), QColor(255, 255, 255));
   }
 
+  // Totals of 12 digits (a game paying 16,000 over 100,000,000 games) keep every digit in view.
+  void everyCellTextFitsItsColumn() {
+    tamberlo::GameState s = Loaded();
+    for (int f = 0; f < tamberlo::kFigures; ++f) {
+      for (int count = 2; count <= 5; ++count) {
+        s.LineHits[0][count][f] = 1'234'567'890;
+        s.LineWins[tamberlo::kScatterSlot][f][count] = 267'805'440'000 + f;
+      }
+    }
+    StatisticsHits w(s);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.ShowHits();
+    QTableView* view = w.MSFlexGrid1();
+    const QFontMetrics metrics = view->fontMetrics();
+    QCOMPARE(Cell(w, RowOf(12, 5), 24), QString("267805440012"));
+    for (int row = 1; row < StatisticsGrid::kRows; ++row) {
+      for (int col = 1; col < StatisticsGrid::kCols; ++col) {
+        const QString text = Cell(w, row, col);
+        QVERIFY2(metrics.horizontalAdvance(text) + 6 <= view->columnWidth(col - 1), qPrintable(text));
+      }
+    }
+  }
+
   // The report gets a totals block and a hits section per Save; empty.txt is rewritten in place.
   void twoSavesAppendTwoBlocksAndRewriteEmptyRuns() {
     Sandbox sandbox;
