@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "corvello_binding.h"
@@ -81,6 +82,7 @@ inline double RunGames(GameState& s, int64_t games) {
   game.RunClick();
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   logs.Close();
+  if (logs.Failures() != 0) throw std::runtime_error(logs.IncompleteReport());
   return elapsed.count();
 }
 

@@ -27,6 +27,9 @@ class Game {
   void RunPass();             // L2 to L6 of the run loop
   void RunClick();            // cmdAUTO_Click: Run or Stop
   void StepClick();           // cmdStart_Click
+  // Every line logged so far to disk; a log that could not take its lines
+  // since the last such message is told of in one message naming them all.
+  void FlushLogs();
 
   GameState& state() { return s_; }
 
@@ -37,6 +40,7 @@ class Game {
                   const int16_t (&last)[kReels]);
   void DecideDisplay();
   void AutoStop(const char* message);
+  void StopForLogs();
   void BaseJackpot(int line, int32_t win);
   void BaseTrigger(int scatters);
   void FreeSpinJackpot(int line);
@@ -52,6 +56,7 @@ class Game {
   // Derived from WinLineRow, which the load fills after this object exists.
   LineMasks lineMasks_;
   bool lineMasksReady_ = false;
+  int reportedLogFailures_ = 0;
 };
 
 }  // namespace tamberlo

@@ -1,11 +1,11 @@
 #include "report.h"
 
 #include <cerrno>
-#include <cstring>
 #include <stdexcept>
 #include <string_view>
 
 #include "definition_file.h"
+#include "file_failure.h"
 #include "text_format.h"
 #include "win_lines.h"
 
@@ -111,14 +111,12 @@ std::FILE* WriteGameDescription(GameState& s, const std::tm& now) {
 
   std::FILE* file = std::fopen(kReportFileName, "wb");
   if (file == nullptr) {
-    throw std::runtime_error(std::string(kReportFileName) + ": cannot create the report (" +
-                             std::strerror(errno) + ")");
+    throw std::runtime_error(FileFailure(kReportFileName, errno));
   }
   if (std::fwrite(out.data(), 1, out.size(), file) != out.size() || std::fflush(file) != 0) {
     const int error = errno;
     std::fclose(file);
-    throw std::runtime_error(std::string(kReportFileName) + ": cannot write the report (" +
-                             std::strerror(error) + ")");
+    throw std::runtime_error(FileFailure(kReportFileName, error));
   }
   return file;
 }

@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <cerrno>
 #include <ctime>
 #include <memory>
 #include <string>
 
 #include "definition_file.h"
+#include "file_failure.h"
 #include "frm_quorvane.h"
 #include "frm_slot_chart.h"
 #include "report.h"
@@ -70,7 +72,7 @@ void frmQuorvane::Form_Load() {
   cmdReels_Click(4);
 
   if (std::fclose(report.release()) != 0) {
-    throw std::runtime_error(s.ReportFileName + ": the report could not be written");
+    throw std::runtime_error(tamberlo::FileFailure(s.ReportFileName, errno));
   }
 
   s.Cash = 1'000'000;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
+#include <string>
 
 #include "game_state.h"
 #include "statistics_grid.h"
@@ -20,8 +20,8 @@ class StatisticsHits : public QWidget {
   explicit StatisticsHits(const tamberlo::GameState& state, QWidget* parent = nullptr);
 
   void ShowHits();
-  // Writes the hits section into the report that Save holds open; false when a write failed.
-  bool SaveHits(std::FILE* report);
+  // The hits section that Save appends to the report, from a fresh refresh.
+  std::string SaveHits();
 
   // The click on the grid: the grid and four totals onto the clipboard, with
   // two status messages a second each.
@@ -51,10 +51,3 @@ class StatisticsHits : public QWidget {
   QElapsedTimer sinceRepaint_;
   QTimer repaintLater_;
 };
-
-namespace tamberlo::ui {
-// Save's files: the totals block and the hits section appended to the
-// report, then empty.txt. On a failure it tells the user in a message box
-// naming the file and returns false; nothing is reported as done.
-bool SaveResults(const tamberlo::GameState& state, StatisticsHits& statistics, QWidget* parent);
-}  // namespace tamberlo::ui

@@ -13,6 +13,11 @@ MessageResponder& Responder() {
   return responder;
 }
 
+std::function<void()>& BeforeMessageHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
 std::function<void()>& BeepHook() {
   static std::function<void()> hook;
   return hook;
@@ -49,6 +54,7 @@ QFont SerifFont(double points, bool bold) {
 }
 
 Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons) {
+  if (BeforeMessageHook()) BeforeMessageHook()();
   if (Responder()) return Responder()(text, buttons);
   QMessageBox box(parent);
   box.setWindowTitle(QApplication::applicationName());
@@ -80,6 +86,8 @@ void ReportError(const std::string& message) {
   std::fprintf(stderr, "Tamberlo: %s\n", message.c_str());
   MessageBox(nullptr, QString::fromStdString(message));
 }
+
+void SetBeforeMessageHook(std::function<void()> hook) { BeforeMessageHook() = std::move(hook); }
 
 void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
 
