@@ -5,6 +5,7 @@
 // the benchmark and the signature test.
 #include <chrono>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "corvello_binding.h"
@@ -61,6 +62,7 @@ inline double RunGames(GameState& s, int64_t games) {
   game.RunClick();
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   logs.Close();
+  if (logs.Failures() != 0) throw std::runtime_error(logs.IncompleteReport());
   return elapsed.count();
 }
 

@@ -42,6 +42,21 @@ void Game::AutoStop(const char* message) {
   display_.SetAddEnabled(true);
 }
 
+// A log that cannot be written ends the run after the pass in which it
+// failed, as a Stop click would; the counters stay.
+[[gnu::noinline]] void Game::StopForLogs() {
+  s_.QuietMode = 0;
+  display_.SetRunFlag(false);
+  display_.SetAddEnabled(true);
+}
+
+void Game::FlushLogs() {
+  logs_.Flush();
+  if (logs_.Failures() == reportedLogFailures_) return;
+  reportedLogFailures_ = logs_.Failures();
+  display_.ShowMessage(logs_.IncompleteReport());
+}
+
 void Game::AppendLineText(int line, int64_t win, int32_t count, int32_t figure) {
   display_.AppendDetailText("Line :" + RightAlign(PlainText(int64_t{line + 1}), 3) + ",  Win :" +
                             RightAlign(PlainText(win), 5) + ", -" + BlankLed(int64_t{count}) + " " +
@@ -247,6 +262,7 @@ void Game::LogFinishedSeries() {
 }
 
 void Game::RunPass() {
+  const int logFailures = logs_.Failures();
   if (!s_.FreeSpinsActive) {
     ++s_.Games;
     PlayBaseGame();
@@ -282,6 +298,8 @@ void Game::RunPass() {
     display_.ShowMessage(BlankLed(s_.Games) + " Games!");
     display_.SetRunFlag(false);
   }
+  if (logs_.Failures() != logFailures) [[unlikely]]
+    StopForLogs();
 }
 
 void Game::RunClick() {
@@ -294,6 +312,7 @@ void Game::RunClick() {
     s_.QuietMode = 0;
   }
   while (display_.RunFlagIsStop()) RunPass();
+  FlushLogs();
 }
 
 void Game::StepClick() {

@@ -26,6 +26,9 @@ class Game {
   void RunPass();             // L2 to L6 of the run loop
   void RunClick();            // cmdAUTO_Click: Run or Stop
   void StepClick();           // cmdStart_Click
+  // Every line logged so far to disk; a log that could not take its lines
+  // since the last such message is told of in one message naming them all.
+  void FlushLogs();
 
  private:
   bool Shown() const { return s_.QuietMode == 0; }
@@ -34,6 +37,7 @@ class Game {
                   const int16_t (&last)[kReels]);
   void DecideDisplay();
   void AutoStop(const char* message);
+  void StopForLogs();
   void BaseJackpot(int line, int32_t win);
   void BaseTrigger(int scatters);
   void FreeSpinJackpot(int line);
@@ -44,6 +48,7 @@ class Game {
   Display& display_;
   RunLogs& logs_;
   GenNumberFn genNumber_;
+  int reportedLogFailures_ = 0;
 };
 
 }  // namespace tamberlo

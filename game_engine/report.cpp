@@ -2,11 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <stdexcept>
 #include <string_view>
 
 #include "definition_file.h"
+#include "file_failure.h"
 #include "text_format.h"
 
 namespace tamberlo {
@@ -103,14 +103,12 @@ void WriteGameDescription(GameState& s, const std::tm& now) {
 
   std::FILE* file = std::fopen(kReportFileName, "wb");
   if (file == nullptr) {
-    throw std::runtime_error(std::string(kReportFileName) + ": cannot create the report (" +
-                             std::strerror(errno) + ")");
+    throw std::runtime_error(FileFailure(kReportFileName, errno));
   }
   const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
   const int error = errno;
   if (std::fclose(file) != 0 || !written) {
-    throw std::runtime_error(std::string(kReportFileName) + ": cannot write the report (" +
-                             std::strerror(written ? errno : error) + ")");
+    throw std::runtime_error(FileFailure(kReportFileName, written ? errno : error));
   }
 }
 

@@ -1,32 +1,27 @@
 #include "run_logs.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
-#include <string>
 
+#include "file_failure.h"
 #include "text_format.h"
 
 namespace tamberlo {
 
 namespace {
 
-constexpr const char* kPercentName = "Percent_10000.txt";
-constexpr const char* kJackpotName = "Jackpot.txt";
-constexpr const char* kFreeSpinsName = "FreeSpins.txt";
 constexpr size_t kZone = 14;
 
 // Longest line: a few 20-digit numbers, a double of up to 309 integer
 // digits with six decimals, and the literals.
 using LineBuffer = char[512];
-
-std::runtime_error FileError(const char* verb, const char* name, int error) {
-  return std::runtime_error(std::string("Cannot ") + verb + " " + name + ": " +
-                            std::strerror(error));
-}
 
 char* Append(char* p, const char* text) {
   const size_t n = std::strlen(text);
@@ -93,47 +88,100 @@ char* EndLine(char* p) {
   return p;
 }
 
-void WriteLine(std::FILE* file, const char* name, const char* line, const char* end) {
-  if (!file) throw std::runtime_error(std::string("Cannot write ") + name + ": the file is not open");
-  const size_t length = static_cast<size_t>(end - line);
-  if (std::fwrite(line, 1, length, file) != length) throw FileError("write", name, errno);
-}
-
-std::FILE* Create(const char* name) {
-  std::FILE* file = std::fopen(name, "wb");
-  if (!file) throw FileError("create", name, errno);
-  return file;
-}
-
-// Flushes and closes; returns the error number of a failure, 0 on success.
-int CloseFile(std::FILE*& file) {
-  if (!file) return 0;
-  const int result = std::fclose(file);
-  file = nullptr;
-  return result == 0 ? 0 : (errno ? errno : EIO);
-}
-
 }  // namespace
 
-RunLogs::~RunLogs() {
-  CloseFile(jackpot_);
-  CloseFile(percent_);
-  CloseFile(freeSpins_);
-}
+RunLogs::~RunLogs() { Close(); }
 
 void RunLogs::Open() {
-  percent_ = Create(kPercentName);
-  jackpot_ = Create(kJackpotName);
-  freeSpins_ = Create(kFreeSpinsName);
+  failures_ = 0;
+  for (Log* log : {&percent_, &jackpot_, &freeSpins_}) {
+    CloseLog(*log);
+    log->fd = ::open(log->name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (log->fd < 0) throw std::runtime_error(FileFailure(log->name, errno));
+    log->error = 0;
+    log->onDisk = 0;
+  }
+}
+
+void RunLogs::Flush() {
+  for (Log* log : {&percent_, &jackpot_, &freeSpins_})
+    if (log->used > 0) WriteOut(*log);
 }
 
 void RunLogs::Close() {
-  const int jackpotError = CloseFile(jackpot_);
-  const int percentError = CloseFile(percent_);
-  const int freeSpinsError = CloseFile(freeSpins_);
-  if (jackpotError) throw FileError("write", kJackpotName, jackpotError);
-  if (percentError) throw FileError("write", kPercentName, percentError);
-  if (freeSpinsError) throw FileError("write", kFreeSpinsName, freeSpinsError);
+  for (Log* log : {&jackpot_, &percent_, &freeSpins_}) {
+    if (log->used > 0) WriteOut(*log);
+    CloseLog(*log);
+  }
+}
+
+std::string RunLogs::IncompleteReport() const {
+  std::string report;
+  for (const Log* log : {&jackpot_, &freeSpins_, &percent_}) {
+    if (log->error == 0) continue;
+    if (!report.empty()) report += "\r\n";
+    report += FileFailure(log->name, log->error) + " The file holds no line from game " +
+              PlainText(log->missingFrom) + " on.";
+  }
+  return report;
+}
+
+// A line for a log that is not open is lost, and the log says so.
+void RunLogs::WriteLine(Log& log, int64_t game, const char* line, const char* end) {
+  if (log.fd < 0) {
+    if (log.error == 0) Fail(log, EBADF, game);
+    return;
+  }
+  const size_t length = static_cast<size_t>(end - line);
+  if (log.used + length > kBufferBytes || log.lines == kMaxLines) {
+    WriteOut(log);
+    if (log.fd < 0) return;
+  }
+  std::memcpy(log.buffer + log.used, line, length);
+  log.used += length;
+  log.lineEnd[log.lines] = static_cast<uint32_t>(log.used);
+  log.lineGame[log.lines++] = game;
+}
+
+// The buffer holds whole lines only. Of a write that stops short, the whole
+// lines that reached the disk stay and the torn one is cut off.
+void RunLogs::WriteOut(Log& log) {
+  size_t done = 0;
+  while (done < log.used) {
+    const ssize_t n = ::write(log.fd, log.buffer + done, log.used - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    const int error = n < 0 ? errno : EIO;
+    int first = 0;
+    while (log.lineEnd[first] <= done) ++first;
+    const size_t kept = first == 0 ? 0 : log.lineEnd[first - 1];
+    if (::ftruncate(log.fd, log.onDisk + static_cast<off_t>(kept)) != 0) {
+      // Not a regular file: there is nothing to cut back.
+    }
+    Fail(log, error, log.lineGame[first]);
+    return;
+  }
+  log.onDisk += static_cast<off_t>(done);
+  log.used = 0;
+  log.lines = 0;
+}
+
+void RunLogs::Fail(Log& log, int error, int64_t missingFrom) {
+  CloseLog(log);
+  log.error = error;
+  log.missingFrom = missingFrom;
+  ++failures_;
+}
+
+// Every line was taken by write(2) before: a close has nothing left to lose.
+void RunLogs::CloseLog(Log& log) {
+  if (log.fd >= 0) ::close(log.fd);
+  log.fd = -1;
+  log.used = 0;
+  log.lines = 0;
 }
 
 void RunLogs::WriteJackpot(int64_t games, int lineNumber, bool freeSpin) {
@@ -145,7 +193,7 @@ void RunLogs::WriteJackpot(int64_t games, int lineNumber, bool freeSpin) {
     p = NextZone(line, p);
     p = Append(p, "  Free Spin");
   }
-  WriteLine(jackpot_, kJackpotName, line, EndLine(p));
+  WriteLine(jackpot_, games, line, EndLine(p));
 }
 
 void RunLogs::WriteFreeSpins(int64_t triggeringGame, int64_t spinsPlayed, float seriesWinX) {
@@ -156,7 +204,7 @@ void RunLogs::WriteFreeSpins(int64_t triggeringGame, int64_t spinsPlayed, float 
   char win[400];
   const char* winEnd = AppendDecimal(win, static_cast<double>(seriesWinX), 1, 3);
   p = AppendRightAligned(p, win, static_cast<size_t>(winEnd - win), 9);
-  WriteLine(freeSpins_, kFreeSpinsName, line, EndLine(p));
+  WriteLine(freeSpins_, triggeringGame, line, EndLine(p));
 }
 
 void RunLogs::WritePercent(double windowReturnPercent, int64_t games) {
@@ -164,7 +212,7 @@ void RunLogs::WritePercent(double windowReturnPercent, int64_t games) {
   char* p = AppendDecimal(line, windowReturnPercent, 2, 6);
   p = NextZone(line, p);
   p = AppendNumberItem(p, games);
-  WriteLine(percent_, kPercentName, line, EndLine(p));
+  WriteLine(percent_, games, line, EndLine(p));
 }
 
 }  // namespace tamberlo

@@ -1,10 +1,16 @@
 #pragma once
 // The three run logs, open from the main window's load until Exit:
-// Percent_10000.txt (file 101), Jackpot.txt (file 44), FreeSpins.txt (file 333).
-// Lines are built in fixed buffers and written buffered: a quiet game that
-// logs allocates nothing. A failed write throws std::runtime_error naming the file.
+// Percent_10000.txt, Jackpot.txt and FreeSpins.txt. Lines are built and
+// buffered in place, so a quiet game that logs allocates nothing; they reach
+// the disk when a buffer fills and at every Flush.
+//
+// A log that cannot take its lines (a full disk) is cut back to the end of
+// its last whole line, closed and written no further until the next Open:
+// it is known to hold no line from a given game on, and Failures() counts it.
+#include <sys/types.h>
+
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
 namespace tamberlo {
 
@@ -19,8 +25,9 @@ class RunLogs {
   // Percent_10000.txt, Jackpot.txt, FreeSpins.txt. Throws std::runtime_error
   // naming the file that cannot be created.
   void Open();
-  // Closes Jackpot.txt, then Percent_10000.txt, then FreeSpins.txt; all three
-  // are closed even when one fails, then the first failure is thrown.
+  // Every line written so far reaches the disk, or its log fails.
+  void Flush();
+  // Flushes and closes Jackpot.txt, then Percent_10000.txt, then FreeSpins.txt.
   void Close();
 
   // One Jackpot.txt line: game number, 1-based line number, "  Free Spin" for free spins.
@@ -30,10 +37,40 @@ class RunLogs {
   // One Percent_10000.txt line: the blue window's return in percent and Games.
   void WritePercent(double windowReturnPercent, int64_t games);
 
+  // The logs that could not be written in full since Open; it only grows.
+  int Failures() const { return failures_; }
+  // One line for each of them: the file, why, and the game from which it
+  // holds no line. Empty while every log is whole.
+  std::string IncompleteReport() const;
+
  private:
-  std::FILE* percent_ = nullptr;    // file 101
-  std::FILE* jackpot_ = nullptr;    // file 44
-  std::FILE* freeSpins_ = nullptr;  // file 333
+  // Lines of 19 bytes or more: the line table never fills before the buffer.
+  static constexpr size_t kBufferBytes = 8192;
+  static constexpr int kMaxLines = 432;
+
+  struct Log {
+    explicit Log(const char* fileName) : name(fileName) {}
+    const char* name;
+    int fd = -1;
+    int error = 0;            // why the log is incomplete; 0 while it is whole
+    int64_t missingFrom = 0;  // the game of its first line that is not on disk
+    off_t onDisk = 0;         // bytes on disk, whole lines only
+    size_t used = 0;
+    int lines = 0;
+    char buffer[kBufferBytes];
+    uint32_t lineEnd[kMaxLines];  // where each buffered line ends in the buffer
+    int64_t lineGame[kMaxLines];  // and the game it speaks of
+  };
+
+  void WriteLine(Log& log, int64_t game, const char* line, const char* end);
+  void WriteOut(Log& log);
+  void Fail(Log& log, int error, int64_t missingFrom);
+  void CloseLog(Log& log);
+
+  Log percent_{"Percent_10000.txt"};
+  Log jackpot_{"Jackpot.txt"};
+  Log freeSpins_{"FreeSpins.txt"};
+  int failures_ = 0;
 };
 
 }  // namespace tamberlo

@@ -18,6 +18,7 @@
 
 #include "frm_about_math.h"
 #include "frm_slot_chart.h"
+#include "save_files.h"
 #include "statistics_hits.h"
 #include "symbol_cell.h"
 #include "ui_platform.h"
@@ -30,6 +31,8 @@ using tamberlo::ui::Rgb;
 using tamberlo::ui::TwipsRect;
 
 namespace {
+
+constexpr const char* kSaveDone = "LOG DONE !!!";
 
 void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -103,9 +106,10 @@ frmQuorvane::frmQuorvane(tamberlo::GameState& state, tamberlo::RunLogs& logs,
   }
   CreateControls();
   SetTabOrder();
+  tamberlo::ui::SetBeforeMessageHook([this] { logs_.Flush(); });
 }
 
-frmQuorvane::~frmQuorvane() = default;
+frmQuorvane::~frmQuorvane() { tamberlo::ui::SetBeforeMessageHook({}); }
 
 void frmQuorvane::CreateControls() {
   setWindowTitle(" SLOT  Simulator");
@@ -222,6 +226,7 @@ void frmQuorvane::cmdAUTO_Click() {
 void frmQuorvane::cmdStart_Click() {
   try {
     game_.StepClick();
+    game_.FlushLogs();
   } catch (const std::exception& error) {
     EndOnError(error.what());
   }
@@ -229,30 +234,36 @@ void frmQuorvane::cmdStart_Click() {
 }
 
 void frmQuorvane::cmdSave_Click() {
-  if (!statistics_ || !tamberlo::ui::SaveResults(state_, *statistics_, this)) return;
-  txtTextBox1->setPlainText("LOG DONE !!!");
+  if (!statistics_) return;
+  game_.FlushLogs();
+  try {
+    tamberlo::SaveResults(state_, statistics_->SaveHits());
+  } catch (const std::exception& error) {
+    if (txtTextBox1->toPlainText() == kSaveDone) txtTextBox1->clear();  // no earlier Save's word stands
+    const std::string unchanged = " Nothing was saved: " + state_.ReportFileName + " and " +
+                                  tamberlo::kEmptyRunsFileName + " are as they were.";
+    tamberlo::ui::MessageBox(this, QString::fromStdString(error.what() + unchanged));
+    return;
+  }
+  txtTextBox1->setPlainText(kSaveDone);
   tamberlo::ui::Beep();
 }
 
+// Exit ends the program in any case, but first names the run logs that are
+// not complete, whenever they failed.
 void frmQuorvane::cmdExit_Click() {
-  try {
-    logs_.Close();
-  } catch (const std::exception& error) {
-    EndOnError(error.what());
-  }
+  logs_.Close();
   std::fflush(nullptr);
-  std::exit(0);
+  if (logs_.Failures() == 0) std::exit(0);
+  tamberlo::ui::ReportError(logs_.IncompleteReport());
+  std::exit(1);
 }
 
-// A run log that cannot be written ends the program, as any run-time error
-// does, but says which file, and keeps what the other logs hold.
+// Any other run-time error ends the program, as it does anywhere, with what
+// the logs hold kept.
 void frmQuorvane::EndOnError(const std::string& message) {
   tamberlo::ui::ReportError(message);
-  try {
-    logs_.Close();
-  } catch (const std::exception&) {
-    // Already reported: the first failure is the one that matters.
-  }
+  logs_.Close();
   std::fflush(nullptr);
   std::exit(1);
 }

@@ -9,8 +9,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QFile>
+#include <cerrno>
 #include <cmath>
 
+#include "file_failure.h"
 #include "rtp_chart_summary.h"
 #include "text_format.h"
 #include "ui_platform.h"
@@ -207,8 +210,10 @@ void frmSlotChart::WriteSummary(const std::string& text) {
 }
 
 void frmSlotChart::SaveDrawing(const QString& fileName) {
-  if (!canvas_.Image().save(fileName, "BMP")) {
-    tamberlo::ui::MessageBox(this, "The chart could not be written to the file \"" + fileName +
-                                       "\" in the current folder.");
+  QFile file(fileName);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly) || !canvas_.Image().save(&file, "BMP") || !file.flush()) {
+    const int error = errno;
+    tamberlo::ui::MessageBox(this, QString::fromStdString(tamberlo::FileFailure(fileName.toStdString(), error)));
   }
 }

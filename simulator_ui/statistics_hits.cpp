@@ -169,7 +169,7 @@ void StatisticsHits::FitColumns() {
   }
 }
 
-bool StatisticsHits::SaveHits(std::FILE* report) {
+std::string StatisticsHits::SaveHits() {
   // Maximised, the refresh runs even for a minimised window.
   const Qt::WindowStates noted = windowState();
   setWindowState((noted & ~Qt::WindowMinimized) | Qt::WindowMaximized);
@@ -186,7 +186,7 @@ bool StatisticsHits::SaveHits(std::FILE* report) {
     }
     section.append("\r\n");
   }
-  return std::fwrite(section.data(), 1, section.size(), report) == section.size() && std::fflush(report) == 0;
+  return section;
 }
 
 QString StatisticsHits::GridClipboardText() const {

@@ -2,7 +2,7 @@
 // The statistics window: the hit grid of every base game since start-up.
 #include <QString>
 #include <QWidget>
-#include <cstdio>
+#include <string>
 
 #include "game_state.h"
 #include "screen_cadence.h"
@@ -19,8 +19,8 @@ class StatisticsHits : public QWidget {
   explicit StatisticsHits(const tamberlo::GameState& state, QWidget* parent = nullptr);
 
   void ShowHits();
-  // Writes the hits section into the report that Save holds open; false when a write failed.
-  bool SaveHits(std::FILE* report);
+  // The hits section that Save appends to the report, from a fresh refresh.
+  std::string SaveHits();
 
   // The click on the grid: the grid and four totals onto the clipboard, with
   // two status messages a second each.
@@ -48,10 +48,3 @@ class StatisticsHits : public QWidget {
   QLabel* label1_;
   tamberlo::ui::FrameCoalescer repaint_{[this] { RepaintGridNow(); }};
 };
-
-namespace tamberlo::ui {
-// Save's files: the totals block and the hits section appended to the
-// report, then empty.txt. On a failure it tells the user in a message box
-// naming the file and returns false; nothing is reported as done.
-bool SaveResults(const tamberlo::GameState& state, StatisticsHits& statistics, QWidget* parent);
-}  // namespace tamberlo::ui

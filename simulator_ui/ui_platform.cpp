@@ -15,6 +15,11 @@ MessageResponder& Responder() {
   return responder;
 }
 
+std::function<void()>& BeforeMessageHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
 std::function<void()>& BeepHook() {
   static std::function<void()> hook;
   return hook;
@@ -84,6 +89,7 @@ QFont SerifFont(double points, bool bold) {
 void EnterClicks(QPushButton* button) { button->setAutoDefault(true); }
 
 Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons) {
+  if (BeforeMessageHook()) BeforeMessageHook()();
   if (Responder()) return Responder()(text, buttons);
   QMessageBox box(parent);
   box.setWindowTitle(QApplication::applicationName());
@@ -115,6 +121,8 @@ void ReportError(const std::string& message) {
   std::fprintf(stderr, "Tamberlo: %s\n", message.c_str());
   MessageBox(nullptr, QString::fromStdString(message));
 }
+
+void SetBeforeMessageHook(std::function<void()> hook) { BeforeMessageHook() = std::move(hook); }
 
 void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
 

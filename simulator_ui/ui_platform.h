@@ -44,6 +44,10 @@ Answer MessageBox(QWidget* parent, const QString& text, Buttons buttons = Button
 using MessageResponder = std::function<Answer(const QString& text, Buttons buttons)>;
 void SetMessageResponder(MessageResponder responder);
 
+// Runs before every message box is shown (the main window puts the run logs
+// on disk, where the user may look while the box waits); empty for none.
+void SetBeforeMessageHook(std::function<void()> hook);
+
 // What the program tells the user when it cannot go on: standard error and a message box.
 void ReportError(const std::string& message);
 

@@ -1,9 +1,11 @@
 // The number texts and labels, and the files the program writes byte for byte:
-// the report, the run logs, the totals and empty.txt; failures name the file.
+// the report, the run logs, the totals and empty.txt; failures name the file,
+// cut no line in two and leave a failed Save's files as they were.
 #include <cmath>
 #include <cstring>
 #include <limits>
 
+#include "file_size_limit.h"
 #include "helpers.h"
 #include "labels.h"
 #include "report.h"
@@ -120,31 +122,113 @@ TEST(SaveFiles, TotalsAndEmptyRunsWithNoGamesYetBeforeTheFirstGame) {
   EXPECT_EQ(records.substr(49 * 25), "  491234567890725.0000%\r\n");  // a field keeps its last characters
 
   TempFolder folder;
+  s.ReportFileName = "Temp1.txt";
+  std::ofstream("Temp1.txt", std::ios::binary) << "description\r\n";
   std::ofstream("empty.txt", std::ios::binary) << std::string(1300, 'x');
-  WriteEmptyRuns("empty.txt", s);  // in place: an older tail stays
+  SaveResults(s, "HITS\r\n");  // empty.txt in place: an older tail stays
+  EXPECT_EQ(ReadFile("Temp1.txt"), "description\r\n" + TotalsBlock(s) + "HITS\r\n");
   EXPECT_EQ(ReadFile("empty.txt"), records + std::string(50, 'x'));
   std::filesystem::remove("empty.txt");
-  WriteEmptyRuns("empty.txt", s);
+  std::filesystem::remove("Temp1.txt");
+  SaveResults(s, "HITS\r\n");
+  EXPECT_EQ(ReadFile("Temp1.txt"), TotalsBlock(s) + "HITS\r\n");
   EXPECT_EQ(ReadFile("empty.txt"), records);
+}
+
+// A Save that cannot complete takes back what it wrote: both files stay byte
+// for byte as they were, or absent, and the message names the file and why.
+TEST(SaveFiles, AFailedSaveLeavesBothFilesAsTheyWere) {
+  const std::string big = "HIT DESCRIPTION\r\n" + std::string(2000, 'h') + "\r\n";
+  const std::string small = "HITS\r\n";
+  const std::string tooLarge = "File too large.";
+  const struct {
+    const char* name;
+    const char* report;     // nullptr: no report yet
+    std::string emptyRuns;  // "": none yet, "/": a folder
+    const std::string& hits;
+    rlim_t limit;           // the report fits in 600 bytes with the small hits, empty.txt does not
+    std::string error;
+  } cases[] = {
+      {"the report is cut short", "description\r\n", "older table", big, 1000, "\"Temp1.txt\": " + tooLarge},
+      {"a new empty.txt is cut short", "d\r\n", "", small, 600, "\"empty.txt\": " + tooLarge},
+      {"empty.txt is cut short over an older one", "d\r\n", std::string(1400, 'o'), small, 600,
+       "\"empty.txt\": " + tooLarge},
+      {"empty.txt is a folder", "description\r\n", "/", big, RLIM_INFINITY, "\"empty.txt\": Is a directory."},
+      {"no report yet, empty.txt a folder", nullptr, "/", big, RLIM_INFINITY, "\"empty.txt\": Is a directory."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    GameState s;
+    s.ReportFileName = "Temp1.txt", s.Games = 3, s.EmptyRuns[0] = 3;
+    if (c.report) std::ofstream("Temp1.txt", std::ios::binary) << c.report;
+    if (c.emptyRuns == "/")
+      std::filesystem::create_directory("empty.txt");
+    else if (!c.emptyRuns.empty())
+      std::ofstream("empty.txt", std::ios::binary) << c.emptyRuns;
+    std::string error;
+    {
+      const FileSizeLimit full(c.limit);
+      error = ErrorOf([&] { SaveResults(s, c.hits); });
+    }
+    EXPECT_EQ(error, "Cannot write " + c.error);
+    EXPECT_EQ(std::filesystem::exists("Temp1.txt"), c.report != nullptr);
+    if (c.report) {
+      EXPECT_EQ(ReadFile("Temp1.txt"), c.report);
+    }
+    if (c.emptyRuns.empty()) {
+      EXPECT_FALSE(std::filesystem::exists("empty.txt"));
+    } else if (c.emptyRuns != "/") {
+      EXPECT_EQ(ReadFile("empty.txt"), c.emptyRuns);
+    }
+  }
 }
 
 TEST(Files, AFileThatCannotBeWrittenIsNamed) {
   TempFolder folder;
-  for (const char* name : {"Temp1.txt", "empty.txt"}) std::filesystem::create_directory(name);
-  std::filesystem::create_symlink("/dev/full", "FreeSpins.txt");
+  std::filesystem::create_directory("Temp1.txt");
   GameState s;
-  EXPECT_EQ(ErrorOf([&] { Report(s); }).find("Temp1.txt: cannot create the report ("), 0u);
-  EXPECT_EQ(ErrorOf([&] { WriteEmptyRuns("empty.txt", s); }).find("Cannot write empty.txt: "), 0u);
-  EXPECT_EQ(ErrorOf([] { RunLogs().WriteJackpot(1, 1, false); }), "Cannot write Jackpot.txt: the file is not open");
-  RunLogs logs;
-  logs.Open();
-  EXPECT_EQ(ErrorOf([&] {
-              for (int i = 0; i < 100000; ++i) logs.WriteFreeSpins(i, 15, 1.0f);
-              logs.Close();
-            }).find("Cannot write FreeSpins.txt: No space left"),
-            0u);
+  EXPECT_EQ(ErrorOf([&] { Report(s); }), "Cannot write \"Temp1.txt\": Is a directory.");
+  std::filesystem::create_directory("Jackpot.txt");
+  EXPECT_EQ(ErrorOf([] { RunLogs().Open(); }), "Cannot write \"Jackpot.txt\": Is a directory.");
 }
 
+// A log that cannot take its lines keeps its whole lines, loses the torn one
+// and every later one, and says from which game on; the others go on.
+TEST(RunLogs, AFullDiskCutsALogBackToItsLastWholeLineAndNamesTheGame) {
+  TempFolder folder;
+  std::filesystem::create_symlink("/dev/full", "Percent_10000.txt");
+  RunLogs logs;
+  logs.Open();
+  const std::string line = "         1   15 Free_Spins_Won =     1.000\r\n";  // 44 bytes
+  {
+    const FileSizeLimit full(100);
+    for (int game = 1; game <= 5; ++game) logs.WriteFreeSpins(game, 15, 1.0f);
+    logs.WritePercent(95.0, 100);
+    EXPECT_EQ(logs.Failures(), 0);  // nothing has gone to the disk yet
+    logs.Flush();
+    logs.WriteFreeSpins(6, 15, 1.0f);  // after the failure: lost, and known lost
+    logs.WriteJackpot(7, 1, false);
+    logs.Flush();
+  }
+  EXPECT_EQ(logs.Failures(), 2);
+  EXPECT_EQ(ReadFile("FreeSpins.txt"), line + std::string(line).replace(9, 1, "2"));
+  EXPECT_EQ(ReadFile("Jackpot.txt"), "       7       1 \r\n");
+  EXPECT_EQ(logs.IncompleteReport(),
+            "Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 3 on.\r\n"
+            "Cannot write \"Percent_10000.txt\": No space left on device. The file holds no line from game 100 on.");
+
+  // A full buffer goes to the disk by itself.
+  for (int game = 0; game < 1000; ++game) logs.WriteJackpot(game, 1, false);
+  const size_t onDisk = ReadFile("Jackpot.txt").size();
+  EXPECT_TRUE(onDisk > 19 && onDisk % 19 == 0) << onDisk;
+  logs.Close();
+  EXPECT_EQ(ReadFile("Jackpot.txt").size(), 1001u * 19);
+  RunLogs never;  // a line for a log that is not open is known lost
+  never.WriteJackpot(12, 1, false);
+  EXPECT_EQ(never.IncompleteReport(),
+            "Cannot write \"Jackpot.txt\": Bad file descriptor. The file holds no line from game 12 on.");
+}
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 

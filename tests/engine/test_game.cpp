@@ -2,6 +2,7 @@
 // show and log, and when.
 #include <limits>
 
+#include "file_size_limit.h"
 #include "helpers.h"
 
 namespace tamberlo::testing {
@@ -334,6 +335,45 @@ TEST_F(Play, StepAndRunFinishEachOthersSeries) {
   EXPECT_EQ(Values(s.FreeSpinsActive, s.Cash), Values(1, 1000));
   for (int spin = 0; spin < 15; ++spin) game.StepClick();
   EXPECT_EQ(s.Cash, 1000 - 20 + 40);
+}
+
+// A full disk: the pass in which a log write failed is the run's last; one
+// message names the log and the game from which it misses lines; the
+// counters stay; a later Run works and its lines reach the disk at its stop.
+TEST_F(Play, ALogThatCannotBeWrittenEndsTheRunAfterItsPassAndALaterRunWorks) {
+  display.onProcessEvents = [&] { display.stop = s.Games < 200; };
+  {
+    const FileSizeLimit full(100);
+    for (int g = 0; g < 30; ++g) ScriptedRng::Game(kWilds);  // 20 jackpot lines of 19 or 20 bytes a game
+    game.RunClick();
+  }
+  // The buffer fills in game 21; five whole lines fit in 100 bytes.
+  EXPECT_EQ(Values(s.Games, s.TotalWin, s.QuietMode, display.stop, display.addEnabled), Values(21, 420000, 0, 0, 1));
+  EXPECT_EQ(display.messages,
+            (Strings{"Cannot write \"Jackpot.txt\": File too large. The file holds no line from game 1 on."}));
+  std::string kept;
+  for (int line = 1; line <= 5; ++line) kept += "       1       " + std::to_string(line) + " \r\n";
+  EXPECT_EQ(ReadFile("Jackpot.txt"), kept);
+
+  ScriptedRng::stops.clear();
+  ScriptedRng::Game(kTrigger);  // game 22, logged after game 23
+  game.RunClick();              // the disk has room again
+  EXPECT_EQ(Values(s.Games, display.messages.size(), logs.Failures()), Values(200, 1, 1));
+  EXPECT_EQ(ReadFile("FreeSpins.txt"), "        22   15 Free_Spins_Won =     0.000\r\n");
+  EXPECT_EQ(ReadFile("Jackpot.txt"), kept);
+}
+
+// A Step whose log write fails says so once, after the Step; later Steps play on.
+TEST_F(Play, AStepWhoseLogCannotBeWrittenSaysSoOnce) {
+  const FileSizeLimit full(10);
+  for (int series = 0; series < 2; ++series) {
+    ScriptedRng::Game(kTrigger);
+    for (int step = 0; step < 17; ++step) game.StepClick(), game.FlushLogs();  // as the window does
+  }
+  EXPECT_EQ(s.Games, 4);
+  EXPECT_EQ(display.messages,
+            (Strings{"Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 1 on."}));
+  EXPECT_EQ(ReadFile("FreeSpins.txt"), "");
 }
 
 }  // namespace tamberlo::testing

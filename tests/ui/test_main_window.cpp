@@ -9,7 +9,9 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include "file_size_limit.h"
 #include "frm_slot_chart.h"
+#include "save_files.h"
 #include "statistics_hits.h"
 #include "symbol_cell.h"
 #include "test_main_game.h"
@@ -20,14 +22,23 @@ bool Shows(const frmQuorvane& w, int cell, int figure) {
   return w.Picture1[cell]->Picture().toImage() == w.ImageList1[figure].toImage();
 }
 
-// Child mode: start the game in `folder`, run, and click Exit from inside the run.
+// Child mode: start the game in `folder`, run, and click Exit from inside the
+// run, or after it when the run stopped by itself.
 int ExitMidRun(const char* folder) {
   QDir::setCurrent(folder);
   maintest::Program program;
   if (!program.window) return 2;
   QTimer::singleShot(700, program.window->cmdExit, &QPushButton::click);
   program.window->cmdAUTO->click();
+  program.window->cmdExit->click();
   return 3;  // Exit never returns
+}
+
+int Lines(const char* log) { return static_cast<int>(maintest::ReadFile(log).count("\r\n")); }
+
+// The FreeSpins.txt lines due so far: every series but one still pending or not yet followed by a base game.
+int SeriesLinesDue(const tamberlo::GameState& s) {
+  return static_cast<int>(s.FreeGames) - (s.FreeSpinsActive ? 1 : 0) - (s.FreeSpinsPlayed > 0 ? 1 : 0);
 }
 
 }  // namespace
@@ -176,6 +187,9 @@ class TestMainWindow : public QObject {
     QCOMPARE(int64_t(p.state.Cash), 1'000'000 - 20 + p.state.TotalWin);
     QCOMPARE(w.Label1[5]->text(), QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::Cash, p.state.Cash})));
     QCOMPARE(w.Label1[2]->text(), " GameWin =  " + QString::number(p.state.TotalWin));
+    QCOMPARE(Lines("FreeSpins.txt"), 0);
+    w.cmdStart->click();  // the series is logged, and on disk right after the Step
+    QCOMPARE(Lines("FreeSpins.txt"), 1);
   }
 
   void runEnds_data() {
@@ -193,6 +207,15 @@ class TestMainWindow : public QObject {
     QTimer::singleShot(autoStop ? 10'000 : 300, w.cmdAUTO, [&] {
       const bool running = w.cmdAUTO->text() == "Stop" && !w.cmdAdd->isEnabled();
       clicked = true;
+      // While a message waits, the logs on disk hold every line so far.
+      QCheckBox* chartSave = w.Chart()->findChild<QCheckBox*>("chkSave");
+      tamberlo::ui::SetMessageResponder([&](const QString&, auto) {
+        [&] { QCOMPARE(Lines("FreeSpins.txt"), SeriesLinesDue(p.state)); }();
+        return tamberlo::ui::Answer::No;
+      });
+      chartSave->click();
+      chartSave->click();
+      tamberlo::ui::SetMessageResponder([&](const QString& text, auto) { return p.messages << text, tamberlo::ui::Answer::Ok; });
       w.cmdAUTO->click();
       QVERIFY(running);
     });
@@ -201,6 +224,7 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.cmdAUTO->text(), QString("Run"));
     QVERIFY(w.cmdAdd->isEnabled());
     QCOMPARE(p.messages.size(), autoStop ? 1 : 0);
+    QCOMPARE(Lines("FreeSpins.txt"), SeriesLinesDue(p.state));  // on disk at the stop
     if (autoStop) {
       QVERIFY2(p.messages[0].startsWith("Free Spins \nGame = ") || p.messages[0].startsWith("JACKPOT!!!\nGame = "),
                qPrintable(p.messages[0]));
@@ -210,11 +234,60 @@ class TestMainWindow : public QObject {
     }
   }
 
+  // A full disk ends the run after its pass with one message and keeps the
+  // counters; Save then changes nothing and says so; once there is room,
+  // Save writes the totals of every game and a later Run works.
+  void aFullDiskStopsTheRunAndSaveChangesNothingUntilThereIsRoom() {
+    maintest::WorkFolder folder;
+    maintest::Program p;
+    frmQuorvane& w = *p.window;
+    w.cmdSave->click();
+    QCOMPARE(w.txtTextBox1->toPlainText(), QString("LOG DONE !!!"));
+    const QByteArray report = maintest::ReadFile("Temp1.txt"), emptyRuns = maintest::ReadFile("empty.txt");
+    const qint64 room = report.size() + 100;  // FreeSpins.txt fills it first; a Save does not fit
+    {
+      const FileSizeLimit full(room);
+      QTimer::singleShot(20'000, w.cmdAUTO, [&] { if (w.cmdAUTO->text() == "Stop") w.cmdAUTO->click(); });
+      w.cmdAUTO->click();
+      QCOMPARE(p.messages.size(), 1);
+      for (const QString& line : p.messages[0].split('\n'))
+        QVERIFY2(line.contains(QRegularExpression("^Cannot write \"[A-Za-z_0-9]+\\.txt\": File too large\\. "
+                                                  "The file holds no line from game [0-9]+ on\\.$")), qPrintable(line));
+      QVERIFY(p.messages[0].contains("\"FreeSpins.txt\""));
+      for (const char* log : {"Jackpot.txt", "Percent_10000.txt", "FreeSpins.txt"}) {
+        const QByteArray text = maintest::ReadFile(log);
+        QVERIFY2((text.isEmpty() || text.endsWith("\r\n")) && text.size() <= room, log);  // no torn line
+      }
+      QVERIFY(w.cmdAUTO->text() == "Run" && w.cmdAdd->isEnabled() && p.state.Games > 0);
+      QCOMPARE(w.Label1[0]->text(), QString::fromStdString(tamberlo::LabelText(
+                                        {tamberlo::LabelKind::RtpLine, p.state.TotalWin, p.state.TotalBet})));
+
+      w.cmdSave->click();
+      QCOMPARE(p.messages.size(), 2);
+      QCOMPARE(p.messages[1], QString("Cannot write \"Temp1.txt\": File too large. Nothing was saved: Temp1.txt and "
+                                      "empty.txt are as they were."));
+      QCOMPARE(maintest::ReadFile("Temp1.txt"), report);
+      QCOMPARE(maintest::ReadFile("empty.txt"), emptyRuns);
+      QVERIFY(!w.txtTextBox1->toPlainText().contains("LOG DONE"));
+    }
+    const int64_t games = p.state.Games;
+    w.cmdSave->click();
+    QCOMPARE(p.messages.size(), 2);
+    QCOMPARE(w.txtTextBox1->toPlainText(), QString("LOG DONE !!!"));
+    QVERIFY(maintest::ReadFile("Temp1.txt").mid(report.size()).startsWith(tamberlo::TotalsBlock(p.state).c_str()));
+    QCOMPARE(maintest::ReadFile("empty.txt"), QByteArray::fromStdString(tamberlo::EmptyRunsRecords(p.state)));
+
+    QTimer::singleShot(200, w.cmdAUTO, &QPushButton::click);
+    w.cmdAUTO->click();
+    QVERIFY(p.state.Games > games);
+    QCOMPARE(p.messages.size(), 2);
+  }
+
   // A child process runs and clicks Exit from inside the run.
   void exitInMidRun_data() {
     QTest::addColumn<bool>("logUnwritable");
     QTest::newRow("logs left in whole lines") << false;
-    QTest::newRow("a log that cannot be written ends the program naming it") << true;
+    QTest::newRow("a log that cannot be written stops the run; Exit names it") << true;
   }
   void exitInMidRun() {
     QFETCH(bool, logUnwritable);
@@ -225,7 +298,9 @@ class TestMainWindow : public QObject {
     QVERIFY(child.waitForFinished(60'000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), logUnwritable ? 1 : 0);
-    QCOMPARE(child.readAllStandardError().contains("FreeSpins.txt"), logUnwritable);
+    QCOMPARE(child.readAllStandardError().contains("Cannot write \"FreeSpins.txt\": No space left on device. "
+                                                   "The file holds no line from game "),
+             logUnwritable);
     if (logUnwritable) return;
     const QByteArray series = maintest::ReadFile("FreeSpins.txt");
     QVERIFY(!series.isEmpty() && series.size() % 44 == 0);  // whole lines of 42 characters and CR LF
