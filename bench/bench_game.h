@@ -1,8 +1,8 @@
 #pragma once
 // The benchmark's game: loaded from a definition file as the program loads
-// it, then run through Game::RunClick with a display that
-// draws nothing and stops the run once enough games are played. Shared by
-// the benchmark and the signature test.
+// it, then run through Game::RunClick with a display that draws nothing and
+// stops the run once enough games are played. Shared by the benchmark and
+// the signature test.
 #include <chrono>
 #include <cstdint>
 #include <stdexcept>

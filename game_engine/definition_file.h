@@ -1,6 +1,7 @@
 #pragma once
-// The reader of the game definition file ReelSetup.ini: the head pass at
-// start-up and the body pass during the main window's load.
+// The reader of the game definition file ReelSetup.ini, in two passes over
+// the file that LoadGame (game_load.h) runs in the order they need: the head
+// (version, RTP, seed, row counts, figure names), then the body (strips, pays).
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -48,7 +49,7 @@ class HeadPass {
 void ReplaceNegativeSeed(GameState& s);
 
 // The second reading: ReadStrips reads both strips and each reel's length
-// (it needs the row counts and FigureNameList of the first reading);
+// (it needs the head pass's row counts, and its names in FigureNameList);
 // ReadPayTable goes on in the same open file and closes it.
 class BodyPass {
  public:

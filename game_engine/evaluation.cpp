@@ -4,8 +4,8 @@
 
 namespace tamberlo {
 
-// Runs are found with bit masks (bit k = reel k) rather than loops, so that
-// the hot path has no data-dependent branch but the rare pure-wild one.
+// Runs are found with bit masks (bit k = reel k): a run from reel 0 is the
+// count of trailing ones.
 void EvaluateLine(GameState& s, int line) {
   const int16_t* rows = s.WinLineRow[line];
   int32_t* result = s.LineResult[line];

@@ -45,7 +45,7 @@ class RtpChart {
 
  private:
   int64_t ChartCallCount = 0;
-  // ChartState: the windows' bases and the lines' last points.
+  // The green and blue windows' bases, and each line's last point.
   int64_t BetBaseGreen = 0;
   int64_t WinBaseGreen = 0;
   int64_t BetBaseBlue = 0;

@@ -40,8 +40,9 @@ std::string BlankLed(float value);
 // The decimal number that a text begins with, after any blanks: an optional
 // sign, digits with an optional '.' and fraction, and, with `exponents`, an
 // optional exponent. With `blanksInside` blanks between its characters are
-// skipped, so digit groups read as one number. The readers below differ only
-// in these rules and in what they make of the rest of the text.
+// skipped, so digit groups read as one number. Every number reader of the
+// program is built on it, and they differ only in these rules and in what
+// they make of the rest of the text.
 struct NumberText {
   size_t length = 0;     // the characters it spans; 0 when the text begins with no number
   bool negative = false;

@@ -31,7 +31,8 @@ void frmQuorvane::Form_Load() {
     Picture1[reel + 10]->SetPicture(ImageList1.at(s.ReelStrip[1][reel]));
   }
 
-  // Cell layout in twips, as the frame measures it.
+  // The symbol window fits its square cells, as wide as their pictures:
+  // the banner's 975 twips, then three rows of five.
   const int w = Picture1[1]->width() * 15;
   Picture2->setGeometry(tamberlo::ui::TwipsRect(200, 60, 5 * w, 3 * w + 975));
   for (int cell = 0; cell < tamberlo::kCells; ++cell) {

@@ -104,7 +104,8 @@ void frmSlotChart::CreateControls() {
       coloured.setColor(QPalette::Base, counterColours[i - 4]);
       box->setPalette(coloured);
     }
-    // txtMastabi_Change and txtCounterRST_Change: typed or written by the program.
+    // Any change, typed or written by the load, has the set-up read again when
+    // the panel is closed.
     connect(box, &QLineEdit::textChanged, this, [this] { ChartSetupChanged = 1; });
     setupBoxes_[i] = box;
   }

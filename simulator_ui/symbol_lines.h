@@ -21,7 +21,6 @@ std::vector<CellSegment> LineSegments(int code, int w, int h);
 // The colour of win line `line` (0..19).
 QColor LineColour(int line);
 
-// The scatter box colour.
 inline QColor ScatterBoxColour() { return QColor(0, 255, 0); }
 
 }  // namespace tamberlo::ui

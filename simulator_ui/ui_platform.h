@@ -1,7 +1,7 @@
 #pragma once
-// The few services of the original window system that Qt does not give as
-// they are: twips, the fonts, the colours, message boxes without a title of
-// their own, the beep. Tests replace the message boxes and the beep.
+// What every window needs beyond plain Qt: layouts in twips, the fonts,
+// placement by the outer frame, Enter on buttons, message boxes titled with
+// the program's name, the beep. Tests replace the message boxes and the beep.
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -14,13 +14,14 @@ class QWidget;
 
 namespace tamberlo::ui {
 
-// 15 twips are one pixel.
+// The windows are laid out in twips, 15 to the pixel.
 constexpr int Px(int twips) { return twips / 15; }
 QRect TwipsRect(int left, int top, int width, int height);
 
 inline QColor Rgb(int red, int green, int blue) { return QColor(red, green, blue); }
 
-// The nearest sans-serif and serif fonts of the machine, in points.
+// Liberation, else DejaVu (scripts/install-deps.sh installs both), else the
+// machine's own sans-serif or serif font; sizes in points.
 QFont SansFont(double points);
 QFont SerifFont(double points, bool bold);
 

@@ -35,7 +35,7 @@ TEST(WinLines, RowsAndDrawingCodes) {
       EXPECT_EQ(DrawingCode(previous, own, next), s.WinLineShape[line][reel]) << line + 1 << " " << reel;
     }
   }
-  EXPECT_EQ(distinct.size(), 20u);  // the rows of lines 1, 4 and 20 are in the report's layout
+  EXPECT_EQ(distinct.size(), 20u);  // no two lines alike; the report's test checks their rows
   EXPECT_EQ(std::vector<int16_t>(s.WinLineShape[13], s.WinLineShape[13] + kReels),
             (std::vector<int16_t>{113, 131, 313, 131, 311}));
 }
