@@ -18,6 +18,8 @@
 
 namespace {
 
+using Slot = tamberlo::LabelSlot;
+
 bool Shows(const frmQuorvane& w, int cell, int figure) {
   return w.Picture1[cell]->Picture().toImage() == w.ImageList1[figure].toImage();
 }
@@ -110,8 +112,8 @@ class TestMainWindow : public QObject {
     }
     for (int a = 0; a < tamberlo::kFigures; ++a)  // the pictures differ, so the above tells figures apart
       for (int b = a + 1; b < tamberlo::kFigures; ++b) QVERIFY(w.ImageList1[a].toImage() != w.ImageList1[b].toImage());
-    QCOMPARE(w.Label1[5]->text(), QString(" Cash = 1 000 000 $"));
-    QCOMPARE(w.Label1[6]->text(), QString(" Total = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString(" Cash = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::CashTotal)->text(), QString(" Total = 1 000 000 $"));
     for (const char* log : {"Jackpot.txt", "Percent_10000.txt", "FreeSpins.txt"})
       QVERIFY2(QFileInfo::exists(log) && QFileInfo(log).size() == 0, log);
     // At 15 twips to the pixel the window's frame stands 4 pixels from the
@@ -178,15 +180,15 @@ class TestMainWindow : public QObject {
     for (int cell = 0; cell < 15; ++cell) QVERIFY(Shows(w, cell, p.state.Screen[cell / 5][cell % 5]));
     QCOMPARE(w.cmdReels[2]->text(), QString::number(p.state.ReelStop[2]));
     QVERIFY(w.txtTextBox1->toPlainText().contains("SCATTERS = 15 Free Spins At x4"));
-    QCOMPARE(w.Label1[1]->text(), QString(" FreeGames =  15"));
-    QCOMPARE(w.Label1[5]->text(), QString(" Cash = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::Games)->text(), QString(" FreeGames =  15"));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString(" Cash = 1 000 000 $"));
     // The space bar on the focused Step plays the spins; the last one settles the credit.
     for (int spin = 1; spin <= 300 && p.state.FreeSpinsActive; ++spin) QTest::keyClick(w.cmdStart, Qt::Key_Space);
     QVERIFY(!p.state.FreeSpinsActive);
-    QCOMPARE(w.Label1[1]->text(), QString(" Games =  1"));
+    QCOMPARE(w.Label(Slot::Games)->text(), QString(" Games =  1"));
     QCOMPARE(int64_t(p.state.Cash), 1'000'000 - 20 + p.state.TotalWin);
-    QCOMPARE(w.Label1[5]->text(), QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::Cash, p.state.Cash})));
-    QCOMPARE(w.Label1[2]->text(), " GameWin =  " + QString::number(p.state.TotalWin));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString::fromStdString(tamberlo::LabelText({.kind = tamberlo::LabelKind::Cash, .credits = p.state.Cash})));
+    QCOMPARE(w.Label(Slot::GameWin)->text(), " GameWin =  " + QString::number(p.state.TotalWin));
     QCOMPARE(Lines("FreeSpins.txt"), 0);
     w.cmdStart->click();  // the series is logged, and on disk right after the Step
     QCOMPARE(Lines("FreeSpins.txt"), 1);
@@ -230,7 +232,7 @@ class TestMainWindow : public QObject {
                qPrintable(p.messages[0]));
     } else {
       QVERIFY(p.state.Games >= 100 && p.state.Games % 100 == 0);
-      QCOMPARE(w.Label1[1]->text(), " Games =  " + QString::number(p.state.Games));
+      QCOMPARE(w.Label(Slot::Games)->text(), " Games =  " + QString::number(p.state.Games));
     }
   }
 
@@ -259,8 +261,8 @@ class TestMainWindow : public QObject {
         QVERIFY2((text.isEmpty() || text.endsWith("\r\n")) && text.size() <= room, log);  // no torn line
       }
       QVERIFY(w.cmdAUTO->text() == "Run" && w.cmdAdd->isEnabled() && p.state.Games > 0);
-      QCOMPARE(w.Label1[0]->text(), QString::fromStdString(tamberlo::LabelText(
-                                        {tamberlo::LabelKind::RtpLine, p.state.TotalWin, p.state.TotalBet})));
+      const tamberlo::LabelValue rtp{.kind = tamberlo::LabelKind::RtpLine, .win = p.state.TotalWin, .bet = p.state.TotalBet};
+      QCOMPARE(w.Label(Slot::Rtp)->text(), QString::fromStdString(tamberlo::LabelText(rtp)));
 
       w.cmdSave->click();
       QCOMPARE(p.messages.size(), 2);
