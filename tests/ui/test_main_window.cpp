@@ -128,6 +128,23 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.Picture2->geometry(), QRect(13, 4, 650, 455));
     QCOMPARE(w.Picture1[7]->geometry(), QRect(260, 195, 130, 130));
     QCOMPARE(w.Picture1[14]->geometry(), QRect(520, 325, 130, 130));
+    struct LabelPlace {
+      Slot slot;
+      size_t index;  // in Label1
+      QRect place;   // in twips
+    };
+    const LabelPlace labelPlaces[] = {
+        {Slot::Rtp, 0, {6600, 7920, 3435, 255}},     {Slot::Games, 1, {6600, 8340, 1695, 255}},
+        {Slot::GameWin, 2, {8340, 8340, 1695, 255}}, {Slot::FreeGames, 3, {6600, 8730, 3435, 255}},
+        {Slot::HitRate, 4, {2280, 7920, 735, 255}},  {Slot::Cash, 5, {6600, 9120, 1695, 255}},
+        {Slot::CashTotal, 6, {8340, 9120, 1695, 255}}};
+    for (const LabelPlace& label : labelPlaces) {
+      QCOMPARE(w.Label(label.slot), w.Label1[label.index]);
+      const QRect& t = label.place;
+      QCOMPARE(w.Label(label.slot)->geometry(), tamberlo::ui::TwipsRect(t.x(), t.y(), t.width(), t.height()));
+    }
+    QCOMPARE(w.Label(Slot::Rtp)->toolTip(), QString(" Win / Bet  = RTP [percent] "));
+    QCOMPARE(w.Label(Slot::HitRate)->toolTip(), QString(" HitRate = "));
     for (QCheckBox* box : {w.chkRND, w.chkStopJP}) {  // captions show whole
       QStyleOptionButton option;
       option.initFrom(box);
