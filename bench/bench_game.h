@@ -29,7 +29,7 @@ class NullDisplay final : public Display {
   void SetReelCaption(int, int) override {}
   void ClearDetailText() override {}
   void AppendDetailText(std::string_view) override {}
-  void SetLabel(int, const LabelValue&) override {}
+  void SetLabel(LabelSlot, const LabelValue&) override {}
   void ShowMessage(std::string_view) override {}
   bool RunFlagIsStop() const override { return stop_; }
   void SetRunFlag(bool stop) override { stop_ = stop; }

@@ -37,8 +37,8 @@ void AddCredit(GameState& state, Display& display, int32_t amount) {
   if (!cashIn) refused += Refusal("Total", what, state.CashIn, amount);
   state.Cash = cash.value_or(state.Cash);
   state.CashIn = cashIn.value_or(state.CashIn);
-  display.SetLabel(5, {LabelKind::Cash, state.Cash});
-  display.SetLabel(6, {LabelKind::CashTotal, state.CashIn});
+  display.SetLabel(LabelSlot::Cash, {.kind = LabelKind::Cash, .credits = state.Cash});
+  display.SetLabel(LabelSlot::CashTotal, {.kind = LabelKind::CashTotal, .credits = state.CashIn});
   if (!refused.empty()) display.ShowMessage(refused);
 }
 
@@ -47,7 +47,7 @@ void SettleGame(GameState& state, Display& display) {
   const int64_t amount = win - kStake;
   const std::optional<int32_t> cash = CreditSum(state.Cash, amount);
   if (cash) state.Cash = *cash;
-  display.SetLabel(5, {LabelKind::Cash, state.Cash});
+  display.SetLabel(LabelSlot::Cash, {.kind = LabelKind::Cash, .credits = state.Cash});
   if (!cash) {
     display.ShowMessage(Refusal("Cash", "this game's win of " + Credits(win) + " less its stake of " +
                                             Credits(kStake),

@@ -14,11 +14,11 @@ namespace tamberlo {
 std::optional<int32_t> CreditSum(int32_t sum, int64_t amount);
 
 // Enter in the credit box: `amount` (not negative) goes to Cash and to
-// CashIn, each on its own terms; both labels are written.
+// CashIn, each on its own terms; both their labels are written.
 void AddCredit(GameState& state, Display& display, int32_t amount);
 
 // A stepped game once no series is pending: its stake and its whole win
-// since WinBeforeGame, in one update of Cash; Label1(5) is written.
+// since WinBeforeGame, in one update of Cash; its label is written.
 void SettleGame(GameState& state, Display& display);
 
 }  // namespace tamberlo

@@ -22,8 +22,8 @@ class Display {
   virtual void ClearDetailText() = 0;
   virtual void AppendDetailText(std::string_view text) = 0;
 
-  // Label1(index), index 0..6.
-  virtual void SetLabel(int index, const LabelValue& value) = 0;
+  // One of the main window's labels: its numbers now, its text when painted.
+  virtual void SetLabel(LabelSlot slot, const LabelValue& value) = 0;
 
   // Modal message box with an OK button and no title of its own.
   virtual void ShowMessage(std::string_view text) = 0;

@@ -175,9 +175,12 @@ void Game::PlayBaseGame() {
     ++s_.WinCount;
   }
 
-  display_.SetLabel(0, {LabelKind::RtpLine, s_.TotalWin, s_.TotalBet});
-  if (Shown()) display_.SetLabel(3, {LabelKind::FreeGamesBase, s_.FreeGames, s_.FreeWin, s_.TotalBet});
-  if (s_.WinCount != 0) display_.SetLabel(4, {LabelKind::HitRate, s_.Games, s_.WinCount});
+  display_.SetLabel(LabelSlot::Rtp, {.kind = LabelKind::RtpLine, .win = s_.TotalWin, .bet = s_.TotalBet});
+  if (Shown())
+    display_.SetLabel(LabelSlot::FreeGames, {.kind = LabelKind::FreeGamesBase, .games = s_.FreeGames,
+                                             .win = s_.FreeWin, .bet = s_.TotalBet});
+  if (s_.WinCount != 0)
+    display_.SetLabel(LabelSlot::HitRate, {.kind = LabelKind::HitRate, .games = s_.Games, .winCount = s_.WinCount});
 }
 
 [[gnu::noinline]] void Game::FreeSpinJackpot(int line) {
@@ -229,7 +232,7 @@ void Game::PlayFreeSpin() {
   if (Shown())
     display_.AppendDetailText(std::string("_________________") + kCrLf + "Free Spin win = " +
                               Trim(FormatPattern(s_.SeriesWin, "### ### ###")) + kCrLf);
-  display_.SetLabel(0, {LabelKind::RtpLine, s_.TotalWin, s_.TotalBet});
+  display_.SetLabel(LabelSlot::Rtp, {.kind = LabelKind::RtpLine, .win = s_.TotalWin, .bet = s_.TotalBet});
 }
 
 void Game::SeriesEnd() {
@@ -274,16 +277,17 @@ void Game::RunPass() {
       ++s_.FreeSpinsPlayed;
     }
     SeriesEnd();
-    display_.SetLabel(3, {LabelKind::FreeGamesRun, s_.FreeGames, s_.FreeWin, s_.TotalBet});
+    display_.SetLabel(LabelSlot::FreeGames, {.kind = LabelKind::FreeGamesRun, .games = s_.FreeGames,
+                                             .win = s_.FreeWin, .bet = s_.TotalBet});
   }
   s_.QuietMode = 1;
   if (!s_.FreeSpinsActive) CountEmptyRun();
 
   if (s_.Games % kLabelsEvery == 0) {
-    display_.SetLabel(1, {LabelKind::GamesCount, s_.Games});
-    display_.SetLabel(2, {LabelKind::GameWin, s_.TotalWin - s_.WinBeforeGame});
+    display_.SetLabel(LabelSlot::Games, {.kind = LabelKind::GamesCount, .games = s_.Games});
+    display_.SetLabel(LabelSlot::GameWin, {.kind = LabelKind::GameWin, .win = s_.TotalWin - s_.WinBeforeGame});
     if (!s_.FreeSpinsActive) display_.DrawPercent();
-    display_.SetLabel(5, {LabelKind::Cash, s_.Cash});
+    display_.SetLabel(LabelSlot::Cash, {.kind = LabelKind::Cash, .credits = s_.Cash});
     if (s_.Games % kShownEvery == 0) {
       s_.QuietMode = 0;
       display_.ShowHits();
@@ -339,10 +343,10 @@ void Game::StepClick() {
   s_.QuietMode = 0;
   display_.ShowHits();
   if (!s_.FreeSpinsActive)
-    display_.SetLabel(1, {LabelKind::GamesCount, s_.Games});
+    display_.SetLabel(LabelSlot::Games, {.kind = LabelKind::GamesCount, .games = s_.Games});
   else
-    display_.SetLabel(1, {LabelKind::FreeGamesLeft, kSeriesSpins - s_.FreeSpinNo});
-  display_.SetLabel(2, {LabelKind::GameWin, s_.TotalWin - s_.WinBeforeGame});
+    display_.SetLabel(LabelSlot::Games, {.kind = LabelKind::FreeGamesLeft, .games = kSeriesSpins - s_.FreeSpinNo});
+  display_.SetLabel(LabelSlot::GameWin, {.kind = LabelKind::GameWin, .win = s_.TotalWin - s_.WinBeforeGame});
   if (!s_.FreeSpinsActive) CountEmptyRun();
   if (s_.Games % kLabelsEvery == 0) display_.DrawPercent();
 

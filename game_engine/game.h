@@ -19,11 +19,16 @@ class Game {
 
   void PlayBaseGame();
   void PlayFreeSpin();
-  void SeriesEnd();           // the eight steps shared by Run and Step
+  // Books a finished series (its win joins FreeWin, TotalWin and the
+  // scatter's line wins) and clears the series; Run and Step both end here.
+  void SeriesEnd();
   void CountEmptyRun();       // the count of runs of games without a win
   void LogFinishedSeries();   // the FreeSpins.txt line after the next base game
 
-  void RunPass();             // L2 to L6 of the run loop
+  // One step of a run: a base game, or every spin left of a series. Every
+  // 100th game then brings the labels, the chart and the window events up to
+  // date; the run ends at a multiple of GamesPerRun games or when a log fails.
+  void RunPass();
   void RunClick();            // cmdAUTO_Click: Run or Stop
   void StepClick();           // cmdStart_Click
   // Every line logged so far to disk; a log that could not take its lines

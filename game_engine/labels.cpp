@@ -16,8 +16,8 @@ std::string Share(int64_t part, int64_t whole, const char* pattern, const char* 
 }
 
 std::string FreeGamesText(const LabelValue& v, const char* separator, const char* pattern) {
-  return " Free " + Count(v.a) + separator + " Win " + Count(v.b) + separator + " " +
-         Share(v.b, v.c, pattern, "no games yet");
+  return " Free " + Count(v.games) + separator + " Win " + Count(v.win) + separator + " " +
+         Share(v.win, v.bet, pattern, "no games yet");
 }
 
 }  // namespace
@@ -27,26 +27,26 @@ std::string LabelText(const LabelValue& v) {
     case LabelKind::Empty:
       return {};
     case LabelKind::RtpLine:
-      return " Win " + Count(v.a) + " / " + Count(v.b) + " = " +
-             Share(v.a, v.b, "0.000%", "no games yet");
+      return " Win " + Count(v.win) + " / " + Count(v.bet) + " = " +
+             Share(v.win, v.bet, "0.000%", "no games yet");
     case LabelKind::GamesCount:
-      return " Games = " + BlankLed(v.a);
+      return " Games = " + BlankLed(v.games);
     case LabelKind::FreeGamesLeft:
-      return " FreeGames = " + BlankLed(v.a);
+      return " FreeGames = " + BlankLed(v.games);
     case LabelKind::GameWin:
-      return " GameWin = " + BlankLed(v.a);
+      return " GameWin = " + BlankLed(v.win);
     case LabelKind::FreeGamesBase:
       return FreeGamesText(v, "; ", "0.000%");
     case LabelKind::FreeGamesRun:
       return FreeGamesText(v, ", ", "0.00%");
     case LabelKind::HitRate:
-      if (v.b == 0) return "no wins yet";
-      return FormatPattern(20.0 * static_cast<double>(v.a) / static_cast<double>(v.b),
+      if (v.winCount == 0) return "no wins yet";
+      return FormatPattern(20.0 * static_cast<double>(v.games) / static_cast<double>(v.winCount),
                            "### ### ##0.000");
     case LabelKind::Cash:
-      return " Cash = " + FormatPattern(v.a, "# ### ### $");
+      return " Cash = " + FormatPattern(v.credits, "# ### ### $");
     case LabelKind::CashTotal:
-      return " Total = " + FormatPattern(v.a, "# ### ### $");
+      return " Total = " + FormatPattern(v.credits, "# ### ### $");
   }
   return {};
 }

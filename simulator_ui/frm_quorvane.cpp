@@ -26,6 +26,7 @@
 // Outside any namespace, as Qt asks: the pictures live in a static library.
 static void InitAssets() { Q_INIT_RESOURCE(assets); }
 
+using tamberlo::LabelSlot;
 using tamberlo::ui::Px;
 using tamberlo::ui::Rgb;
 using tamberlo::ui::TwipsRect;
@@ -148,21 +149,21 @@ void frmQuorvane::CreateControls() {
     QColor background;
   };
   const QColor windowColour = palette().color(QPalette::Base);
-  const LabelPlace places[7] = {
+  const LabelPlace places[tamberlo::kLabelSlots] = {  // in Label1 order
       {6600, 7920, 3435, windowColour},      {6600, 8340, 1695, windowColour},
       {8340, 8340, 1695, windowColour},      {6600, 8730, 3435, windowColour},
       {2280, 7920, 735, Rgb(224, 224, 224)}, {6600, 9120, 1695, Rgb(255, 192, 192)},
       {8340, 9120, 1695, windowColour},
   };
-  for (int i = 0; i < 7; ++i) {
+  for (size_t i = 0; i < tamberlo::kLabelSlots; ++i) {
     Label1[i] = new QLabel(this);
     Label1[i]->setGeometry(TwipsRect(places[i].left, places[i].top, places[i].width, 255));
     Label1[i]->setFont(tamberlo::ui::SansFont(8.25));
     Background(Label1[i], places[i].background);
     Colour(Label1[i], QPalette::WindowText, palette().color(QPalette::Text));
   }
-  Label1[0]->setToolTip(" Win / Bet  = RTP [percent] ");
-  Label1[4]->setToolTip(" HitRate = ");
+  Label(LabelSlot::Rtp)->setToolTip(" Win / Bet  = RTP [percent] ");
+  Label(LabelSlot::HitRate)->setToolTip(" HitRate = ");
 
   txtAddCredit = new QLineEdit("0", this);
   txtAddCredit->setGeometry(TwipsRect(2280, 7920, 735, 285));

@@ -55,7 +55,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   void SetReelCaption(int reel, int stop) override;
   void ClearDetailText() override;
   void AppendDetailText(std::string_view text) override;
-  void SetLabel(int index, const tamberlo::LabelValue& value) override;
+  void SetLabel(tamberlo::LabelSlot slot, const tamberlo::LabelValue& value) override;
   void ShowMessage(std::string_view text) override;
   bool RunFlagIsStop() const override { return runFlagStop_; }
   void SetRunFlag(bool stop) override;
@@ -89,7 +89,8 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   QPlainTextEdit* txtTextBox1 = nullptr;
   QLabel* Label2 = nullptr;
   QPushButton* cmd_OskarthDetails = nullptr;
-  std::array<QLabel*, 7> Label1{};
+  std::array<QLabel*, tamberlo::kLabelSlots> Label1{};
+  QLabel* Label(tamberlo::LabelSlot slot) const { return Label1[tamberlo::LabelIndex(slot)]; }
 
   StatisticsHits* Statistics() const { return statistics_.get(); }
   frmSlotChart* Chart() const { return chart_.get(); }
@@ -110,7 +111,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
   bool runFlagStop_ = false;
 
   // Label values as the engine left them; texts are made when pushed.
-  std::array<tamberlo::LabelValue, 7> labels_{};
+  std::array<tamberlo::LabelValue, tamberlo::kLabelSlots> labels_{};
   uint32_t dirtyLabels_ = 0;  // bit i: Label1(i) waits for the screen
   tamberlo::ui::Pace poll_{tamberlo::ui::kPoll};
   RepaintThrottle repaint_{[this] { PushLabels(); }};

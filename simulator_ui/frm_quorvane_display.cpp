@@ -64,13 +64,16 @@ void frmQuorvane::AppendDetailText(std::string_view text) {
 // Called for every game of a run: store, format later. Field by field, so
 // that each load matches the caller's fresh store of that field; a copy of
 // the whole value would wait for those stores to drain.
-void frmQuorvane::SetLabel(int index, const tamberlo::LabelValue& value) {
-  if (static_cast<unsigned>(index) >= labels_.size()) return;
+void frmQuorvane::SetLabel(tamberlo::LabelSlot slot, const tamberlo::LabelValue& value) {
+  const size_t index = tamberlo::LabelIndex(slot);
+  if (index >= labels_.size()) return;
   tamberlo::LabelValue& label = labels_[index];
   label.kind = value.kind;
-  label.a = value.a;
-  label.b = value.b;
-  label.c = value.c;
+  label.games = value.games;
+  label.winCount = value.winCount;
+  label.win = value.win;
+  label.bet = value.bet;
+  label.credits = value.credits;
   dirtyLabels_ |= 1u << index;
 }
 

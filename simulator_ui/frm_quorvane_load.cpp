@@ -44,8 +44,8 @@ void frmQuorvane::Form_Load() {
   chart_ = std::make_unique<frmSlotChart>(s, logs_, *this);
 
   cmdReels_Click(s.StopReel);
-  SetLabel(5, {tamberlo::LabelKind::Cash, s.Cash});
-  SetLabel(6, {tamberlo::LabelKind::CashTotal, s.CashIn});
+  SetLabel(tamberlo::LabelSlot::Cash, {.kind = tamberlo::LabelKind::Cash, .credits = s.Cash});
+  SetLabel(tamberlo::LabelSlot::CashTotal, {.kind = tamberlo::LabelKind::CashTotal, .credits = s.CashIn});
   PushLabels();
 
   logs_.Open();

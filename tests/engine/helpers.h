@@ -63,8 +63,8 @@ inline GameState LoadGame(const std::string& path) {
 class RecordingDisplay : public Display {
  public:
   std::vector<std::string> calls;    // every call but the labels, in order
-  std::vector<int> labelWrites;      // the labels' indexes, in order
-  std::map<int, LabelValue> labels;  // the latest value of each label
+  std::vector<LabelSlot> labelWrites;      // the labels written, in order
+  std::map<LabelSlot, LabelValue> labels;  // the latest value of each label
   std::vector<std::string> messages;
   std::string detailText;
   bool stop = false, autoStop = false, addEnabled = true;  // run flag ("Stop"), chkStopJP, Add
@@ -77,7 +77,7 @@ class RecordingDisplay : public Display {
   void SetReelCaption(int reel, int at) override { Call("Caption " + std::to_string(reel) + " " + std::to_string(at)); }
   void ClearDetailText() override { detailText.clear(), Call("ClearText"); }
   void AppendDetailText(std::string_view text) override { detailText += text, Call("Text"); }
-  void SetLabel(int index, const LabelValue& value) override { labels[index] = value, labelWrites.push_back(index); }
+  void SetLabel(LabelSlot slot, const LabelValue& value) override { labels[slot] = value, labelWrites.push_back(slot); }
   void ShowMessage(std::string_view text) override { messages.emplace_back(text), Call("Message"); }
   bool RunFlagIsStop() const override { return stop; }
   void SetRunFlag(bool value) override { stop = value, Call(value ? "RunFlag Stop" : "RunFlag Run"); }
@@ -91,9 +91,9 @@ class RecordingDisplay : public Display {
   void ProcessEvents() override { Call("ProcessEvents"), onProcessEvents ? onProcessEvents() : void(); }
   void Save() override { Call("Save"); }
   int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
-  std::vector<LabelValue> Labels(std::initializer_list<int> indexes) {
+  std::vector<LabelValue> Labels(std::initializer_list<LabelSlot> slots) {
     std::vector<LabelValue> values;
-    for (int index : indexes) values.push_back(labels[index]);
+    for (LabelSlot slot : slots) values.push_back(labels[slot]);
     return values;
   }
 };

@@ -44,8 +44,9 @@ TEST(Credit, AddPutsTheAmountIntoEachSumThatCanTakeItAndNamesThoseThatCannot) {
     AddCredit(s, display, c.amount);
     EXPECT_EQ(Values(s.Cash, s.CashIn), Values(c.cashAfter, c.cashInAfter)) << c.amount;
     EXPECT_EQ(display.messages, c.messages);
-    EXPECT_EQ(display.Labels({5, 6}), (std::vector<LabelValue>{{LabelKind::Cash, c.cashAfter},
-                                                               {LabelKind::CashTotal, c.cashInAfter}}));
+    EXPECT_EQ(display.Labels({LabelSlot::Cash, LabelSlot::CashTotal}),
+              (std::vector<LabelValue>{{.kind = LabelKind::Cash, .credits = c.cashAfter},
+                                       {.kind = LabelKind::CashTotal, .credits = c.cashInAfter}}));
   }
 }
 
@@ -74,8 +75,8 @@ TEST(Credit, AGameIsSettledInFullOrNotAtAllAndTheUserIsTold) {
     SettleGame(s, display);
     EXPECT_EQ(Values(s.Cash, s.CashIn, s.TotalWin), Values(c.cashAfter, 7, 5000 + c.win)) << c.win;
     EXPECT_EQ(display.messages, c.messages);
-    EXPECT_EQ(display.labelWrites, std::vector<int>{5});
-    EXPECT_EQ(display.labels[5], (LabelValue{LabelKind::Cash, c.cashAfter}));
+    EXPECT_EQ(display.labelWrites, std::vector{LabelSlot::Cash});
+    EXPECT_EQ(display.labels[LabelSlot::Cash], (LabelValue{.kind = LabelKind::Cash, .credits = c.cashAfter}));
   }
 }
 

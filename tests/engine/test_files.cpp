@@ -274,15 +274,20 @@ TEST(Text, LenientReadingAndHalfToEvenRounding) {
 
 TEST(Text, LabelsSayNoGamesYetBeforeTheFirstGame) {
   const std::pair<LabelValue, const char*> labels[] = {
-      {{LabelKind::RtpLine, 19000, 20000}, " Win 19 000 / 20 000 = 95.000%"},
-      {{LabelKind::RtpLine, 0, 0}, " Win  /  = no games yet"},
-      {{LabelKind::GamesCount, 100}, " Games =  100"}, {{LabelKind::FreeGamesLeft, 20}, " FreeGames =  20"},
-      {{LabelKind::GameWin, -20}, " GameWin = -20"},
-      {{LabelKind::FreeGamesBase, 1234, 567890, 2000000}, " Free 1 234;  Win 567 890;  28.395%"},
-      {{LabelKind::FreeGamesRun, 1234, 567890, 2000000}, " Free 1 234,  Win 567 890,  28.39%"},
-      {{LabelKind::FreeGamesRun, 0, 0, 0}, " Free ,  Win ,  no games yet"},
-      {{LabelKind::HitRate, 1000, 3}, " 6 666.667"}, {{LabelKind::HitRate, 5, 0}, "no wins yet"},
-      {{LabelKind::Cash, 1000000}, " Cash = 1 000 000 $"}, {{LabelKind::CashTotal, 20}, " Total =   20 $"},
+      {{.kind = LabelKind::RtpLine, .win = 19000, .bet = 20000}, " Win 19 000 / 20 000 = 95.000%"},
+      {{.kind = LabelKind::RtpLine, .win = 0, .bet = 0}, " Win  /  = no games yet"},
+      {{.kind = LabelKind::GamesCount, .games = 100}, " Games =  100"},
+      {{.kind = LabelKind::FreeGamesLeft, .games = 20}, " FreeGames =  20"},
+      {{.kind = LabelKind::GameWin, .win = -20}, " GameWin = -20"},
+      {{.kind = LabelKind::FreeGamesBase, .games = 1234, .win = 567890, .bet = 2000000},
+       " Free 1 234;  Win 567 890;  28.395%"},
+      {{.kind = LabelKind::FreeGamesRun, .games = 1234, .win = 567890, .bet = 2000000},
+       " Free 1 234,  Win 567 890,  28.39%"},
+      {{.kind = LabelKind::FreeGamesRun, .games = 0, .win = 0, .bet = 0}, " Free ,  Win ,  no games yet"},
+      {{.kind = LabelKind::HitRate, .games = 1000, .winCount = 3}, " 6 666.667"},
+      {{.kind = LabelKind::HitRate, .games = 5, .winCount = 0}, "no wins yet"},
+      {{.kind = LabelKind::Cash, .credits = 1000000}, " Cash = 1 000 000 $"},
+      {{.kind = LabelKind::CashTotal, .credits = 20}, " Total =   20 $"},
       {{}, ""}};
   for (const auto& [value, text] : labels) EXPECT_EQ(LabelText(value), text);
 }

@@ -11,6 +11,7 @@ using Play = GameFixture;
 using Strings = std::vector<std::string>;
 using Labels = std::vector<LabelValue>;
 using enum LabelKind;
+using Slot = LabelSlot;
 
 TEST_F(Play, AShownGameBooksAndShowsEveryWinningLineAQuietOneOnlyItsLabels) {
   ScriptedRng::Game(kFives);
@@ -23,7 +24,10 @@ TEST_F(Play, AShownGameBooksAndShowsEveryWinningLineAQuietOneOnlyItsLabels) {
   for (int line = 0; line < kLines; ++line)
     EXPECT_EQ(Values(s.LineHits[line][5][5], s.LineWins[line][5][5]), Values(1, 10));
   EXPECT_EQ(display.detailText.substr(19 * 32), "Line : 20,  Win :   10, - 5 F5\r\n");
-  EXPECT_EQ(display.Labels({0, 3, 4}), (Labels{{RtpLine, 200, 20}, {FreeGamesBase, 0, 0, 20}, {HitRate, 0, 20}}));
+  EXPECT_EQ(display.Labels({Slot::Rtp, Slot::FreeGames, Slot::HitRate}),
+            (Labels{{.kind = RtpLine, .win = 200, .bet = 20},
+                    {.kind = FreeGamesBase, .games = 0, .win = 0, .bet = 20},
+                    {.kind = HitRate, .games = 0, .winCount = 20}}));
 
   s = MakeState();
   display = RecordingDisplay();
@@ -34,7 +38,7 @@ TEST_F(Play, AShownGameBooksAndShowsEveryWinningLineAQuietOneOnlyItsLabels) {
   ScriptedRng::Game(kFives);
   game.PlayBaseGame();
   EXPECT_EQ(Values(display.calls.size(), s.QuietMode), Values(0, 1));
-  EXPECT_EQ(display.labelWrites, (std::vector<int>{0, 0, 4}));  // no hit rate before a win
+  EXPECT_EQ(display.labelWrites, (std::vector{Slot::Rtp, Slot::Rtp, Slot::HitRate}));  // no hit rate before a win
 }
 
 TEST_F(Play, JackpotsCountLogAndShowEvenAtZeroPay) {
@@ -60,7 +64,7 @@ TEST_F(Play, AQuietJackpotOrTriggerWithAutoStopStopsTheRunAndShowsTheRest) {
   EXPECT_EQ(Strings(display.calls.begin(), display.calls.begin() + 6),
             (Strings{"DrawScreen", "Message", "RunFlag Run", "Add on", "Text", "DrawWinLine 0"}));
   EXPECT_EQ(display.detailText.substr(0, 12), "earlier text");  // not emptied
-  EXPECT_EQ(Values(s.QuietMode, s.TotalWin, display.labels.count(3)), Values(0, 20000, 1));
+  EXPECT_EQ(Values(s.QuietMode, s.TotalWin, display.labels.count(Slot::FreeGames)), Values(0, 20000, 1));
 
   display = RecordingDisplay();
   display.stop = display.autoStop = true;
@@ -70,7 +74,7 @@ TEST_F(Play, AQuietJackpotOrTriggerWithAutoStopStopsTheRunAndShowsTheRest) {
   EXPECT_EQ(display.messages, (Strings{"Free Spins \r\nGame = 42"}));
   EXPECT_EQ(display.detailText, "");
   EXPECT_EQ(display.calls, (Strings{"DrawScreen", "Message", "RunFlag Run", "Add on", "FocusStep"}));
-  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesBase, 1, 0, 40}));
+  EXPECT_EQ(display.labels[Slot::FreeGames], (LabelValue{.kind = FreeGamesBase, .games = 1, .win = 0, .bet = 40}));
 }
 
 TEST_F(Play, ScattersPayUpToFiveTwoWithoutPayAreAWinThreeTrigger) {
@@ -124,8 +128,10 @@ TEST_F(Play, RunShowsEveryTenThousandthGameItsCaptionsWithTheNextGame) {
   ScriptedRng::Game({2, 3, 4, 5, 6});
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"DrawScreen", "ClearText", "DrawPercent", "ShowHits", "ProcessEvents"}));
-  EXPECT_EQ(display.labelWrites, (std::vector<int>{0, 3, 1, 2, 5}));
-  EXPECT_EQ(display.Labels({1, 5}), (Labels{{GamesCount, 10000}, {Cash, 345}}));
+  EXPECT_EQ(display.labelWrites,
+            (std::vector{Slot::Rtp, Slot::FreeGames, Slot::Games, Slot::GameWin, Slot::Cash}));
+  EXPECT_EQ(display.Labels({Slot::Games, Slot::Cash}),
+            (Labels{{.kind = GamesCount, .games = 10000}, {.kind = Cash, .credits = 345}}));
   display.calls.clear();
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"Caption 0 2", "Caption 1 3", "Caption 2 4", "Caption 3 5", "Caption 4 6"}));
@@ -140,7 +146,7 @@ TEST_F(Play, RunJudgesChartsAndLogsASeriesAfterItEnds) {
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ProcessEvents"), s.EmptyRuns[0]), Values(0, 1, 0));
   game.RunPass();  // the series
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ProcessEvents"), s.EmptyRuns[0]), Values(1, 2, 1));
-  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesRun, 1, 0, 20}));
+  EXPECT_EQ(display.labels[Slot::FreeGames], (LabelValue{.kind = FreeGamesRun, .games = 1, .win = 0, .bet = 20}));
   game.RunPass();  // the next base game logs it
   EXPECT_EQ(Log("FreeSpins.txt"), "       100   15 Free_Spins_Won =     0.000\r\n");
 }
@@ -225,7 +231,8 @@ TEST_F(Play, ASeriesOfThousandsOfRetriggersPlaysEverySpinAndLogsThemAll) {
   game.RunPass();
   EXPECT_EQ(Values(s.FreeSpinsPlayed, s.FreeWin, s.FreeSpinNo, s.FreeSpinsActive),
             Values(15 * (kRetriggers + 1), 160 * kRetriggers, 0, 0));
-  EXPECT_EQ(display.labels[3], (LabelValue{FreeGamesRun, 1, 160 * kRetriggers, 20}));
+  EXPECT_EQ(display.labels[Slot::FreeGames],
+            (LabelValue{.kind = FreeGamesRun, .games = 1, .win = 160 * kRetriggers, .bet = 20}));
   game.RunPass();
   EXPECT_EQ(Log("FreeSpins.txt"), "        4275015 Free_Spins_Won = 40000.000\r\n");  // five places for the spins
 }
@@ -242,11 +249,11 @@ TEST_F(Play, StepCountsDownTheSpinsLeftOfARetriggeredSeries) {
     game.StepClick();
     left += retrigger ? kSeriesSpins - 1 : -1;
     if (left > 0) {
-      ASSERT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, left})) << spin;
+      ASSERT_EQ(display.labels[Slot::Games], (LabelValue{.kind = FreeGamesLeft, .games = left})) << spin;
     }
   }
   EXPECT_EQ(Values(s.FreeSpinsPlayed, s.FreeWin, s.FreeSpinsActive), Values(90, 800, 0));
-  EXPECT_EQ(display.labels[1], (LabelValue{GamesCount, 9}));
+  EXPECT_EQ(display.labels[Slot::Games], (LabelValue{.kind = GamesCount, .games = 9}));
   game.StepClick();
   EXPECT_EQ(Log("FreeSpins.txt"), "         9   90 Free_Spins_Won =    40.000\r\n");
 }
@@ -279,12 +286,12 @@ TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndKeepsTheCreditWhenAWinWouldPassIt
   s.Cash = 20;
   game.StepClick();
   EXPECT_EQ(Values(s.Games, s.Cash), Values(1, 0));
-  EXPECT_EQ(display.labels[5], (LabelValue{Cash, 0}));
+  EXPECT_EQ(display.labels[Slot::Cash], (LabelValue{.kind = Cash, .credits = 0}));
   s.Cash = std::numeric_limits<int32_t>::max() - 5;
   ScriptedRng::Game(kFives);
   game.StepClick();
   EXPECT_EQ(Values(s.Cash, s.Games, s.TotalWin), Values(std::numeric_limits<int32_t>::max() - 5, 2, 200));
-  EXPECT_EQ(display.labels[5], (LabelValue{Cash, std::numeric_limits<int32_t>::max() - 5}));
+  EXPECT_EQ(display.labels[Slot::Cash], (LabelValue{.kind = Cash, .credits = std::numeric_limits<int32_t>::max() - 5}));
   EXPECT_EQ(display.messages.back(), "Cash cannot take this game's win of 200 less its stake of 20: it would pass "
                                      "2 147 483 647 and stays at 2 147 483 642.");
 }
@@ -293,10 +300,10 @@ TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
   s.Cash = 1000, s.Games = 199;
   ScriptedRng::Game(kTrigger);  // three scatters: 40, and a series
   game.StepClick();
-  EXPECT_EQ(display.labels[2], (LabelValue{GameWin, 40}));
+  EXPECT_EQ(display.labels[Slot::GameWin], (LabelValue{.kind = GameWin, .win = 40}));
   for (int spin = 1; spin <= 15; ++spin) {
     ScriptedRng::Game(spin == 3 ? kFives : kLose);
-    EXPECT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, 16 - spin}));
+    EXPECT_EQ(display.labels[Slot::Games], (LabelValue{.kind = FreeGamesLeft, .games = 16 - spin}));
     EXPECT_EQ(Values(s.TotalWin, s.FreeWin, s.LineWins[kScatterSlot][kScatter][5], s.Cash, s.EmptyRuns[0]),
               Values(40, 0, 0, 1000, 0)) << "the series is booked only at its end";
     game.StepClick();
@@ -305,7 +312,8 @@ TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
             Values(800, 840, 800, 1000 - 20 + 840, 1));
   EXPECT_EQ(Values(s.Games, s.TotalBet, s.FreeSpinsPlayed, s.SeriesWin, s.Retriggered), Values(200, 20, 15, 0, 0));
   EXPECT_EQ(s.SeriesWinX, 40.0f);
-  EXPECT_EQ(display.Labels({1, 2, 5}), (Labels{{GamesCount, 200}, {GameWin, 840}, {Cash, 1820}}));
+  EXPECT_EQ(display.Labels({Slot::Games, Slot::GameWin, Slot::Cash}),
+            (Labels{{.kind = GamesCount, .games = 200}, {.kind = GameWin, .win = 840}, {.kind = Cash, .credits = 1820}}));
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ShowHits")), Values(16, 16));  // game 200, every step
   EXPECT_EQ(ReadFile("FreeSpins.txt"), "") << "logged only after the next base game";
   game.StepClick();
@@ -319,7 +327,7 @@ TEST_F(Play, StepClearsAStaleSeriesWinOnlyAtTheFirstSpinOfAFreshSeries) {
   s.FreeSpinNo = 0, s.Retriggered = 1, s.SeriesWin = 999;  // a retriggered count passing 1 again
   game.StepClick();
   EXPECT_EQ(s.SeriesWin, 999);
-  EXPECT_EQ(display.labels[1], (LabelValue{FreeGamesLeft, 14}));
+  EXPECT_EQ(display.labels[Slot::Games], (LabelValue{.kind = FreeGamesLeft, .games = 14}));
 }
 
 TEST_F(Play, StepAndRunFinishEachOthersSeries) {

@@ -26,7 +26,7 @@ class RecordingDisplay : public tamberlo::Display {
   bool AutoStopChecked() const override { return false; }
   void DrawScreen() override {} void DrawWinLine(int) override {} void DrawScatterBox(int) override {}
   void SetReelCaption(int, int) override {} void ClearDetailText() override {} void AppendDetailText(std::string_view) override {}
-  void SetLabel(int, const tamberlo::LabelValue&) override {} void ShowMessage(std::string_view) override {}
+  void SetLabel(tamberlo::LabelSlot, const tamberlo::LabelValue&) override {} void ShowMessage(std::string_view) override {}
   void SetAddEnabled(bool) override {} void SetStepEnabled(bool) override {} void FocusStep() override {}
   void FocusAdd() override {} void ShowHits() override {} void DrawPercent() override {}
   void ProcessEvents() override {} void Save() override {}

@@ -12,6 +12,8 @@
 
 namespace {
 
+using Slot = tamberlo::LabelSlot;
+
 struct Game {
   maintest::WorkFolder folder;
   maintest::Program program;
@@ -91,8 +93,8 @@ class TestMainCredit : public QObject {
     QTest::keyClick(g.w.txtAddCredit, esc ? Qt::Key_Escape : Qt::Key_Return);
     QCOMPARE(g.w.txtAddCredit->text(), added || esc ? shown : "0");
     QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(1'000'000 + added, 1'000'000 + added));
-    const QString money = QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::Cash, g.state.Cash}));
-    QCOMPARE(g.w.Label1[5]->text() + g.w.Label1[6]->text(), money + " Total" + money.mid(5));
+    const QString money = QString::fromStdString(tamberlo::LabelText({.kind = tamberlo::LabelKind::Cash, .credits = g.state.Cash}));
+    QCOMPARE(g.w.Label(Slot::Cash)->text() + g.w.Label(Slot::CashTotal)->text(), money + " Total" + money.mid(5));
     QVERIFY(!g.w.txtAddCredit->isVisible());
     ExpectBottomButtons(g.w, true);
     QCOMPARE(g.w.focusWidget(), g.w.cmdStart);
@@ -124,7 +126,7 @@ class TestMainCredit : public QObject {
     Add(g.w, "648");
     QCOMPARE(std::pair(g.state.Cash, g.state.CashIn), std::pair(2'147'483'000, 1'000'648));
     QCOMPARE(g.program.messages, QStringList{"Cash cannot take 648 credits more: it would pass 2 147 483 647 and stays at 2 147 483 000."});
-    QCOMPARE(g.w.Label1[5]->text(), QString(" Cash = 2147 483 000 $"));
+    QCOMPARE(g.w.Label(Slot::Cash)->text(), QString(" Cash = 2147 483 000 $"));
     QCOMPARE(g.w.focusWidget(), g.w.cmdStart);
     g.state.Cash = 1'000;
     g.state.CashIn = 2'147'483'000;

@@ -22,6 +22,7 @@
 
 namespace {
 
+using Slot = tamberlo::LabelSlot;
 using tamberlo::ui::CadenceClock;
 
 QColor MostCommonColour(QWidget* widget) {
@@ -54,7 +55,7 @@ struct PaintWatch : QObject {
   }
 };
 
-QString GamesLabel(int64_t games) { return QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::GamesCount, games})); }
+QString GamesLabel(int64_t games) { return QString::fromStdString(tamberlo::LabelText({.kind = tamberlo::LabelKind::GamesCount, .games = games})); }
 
 // Child mode: start the game in `folder` and press Enter on the focused Exit.
 int ExitByEnter(const char* folder) {
@@ -143,9 +144,9 @@ class TestMainScreen : public QObject {
     p.state.GamesPerRun = 200'000;  // twenty frames
     QStringList painted;
     QList<int64_t> gamesAtPaint;
-    PaintWatch watch(w.Label1[1], [&] {
+    PaintWatch watch(w.Label(Slot::Games), [&] {
       if (w.cmdAUTO->text() != "Stop") return;
-      painted << w.Label1[1]->text();
+      painted << w.Label(Slot::Games)->text();
       gamesAtPaint << p.state.Games;
     });
     w.cmdAUTO->click();
@@ -176,7 +177,7 @@ class TestMainScreen : public QObject {
     QString labelAtCopy;
     int64_t gamesAtCopy = -1;
     copyClock.onCopy = [&] {
-      labelAtCopy = w.Label1[1]->text();
+      labelAtCopy = w.Label(Slot::Games)->text();
       gamesAtCopy = p.state.Games;
       w.cmdAUTO->click();  // Stop
     };

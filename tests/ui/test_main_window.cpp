@@ -18,6 +18,8 @@
 
 namespace {
 
+using Slot = tamberlo::LabelSlot;
+
 bool Shows(const frmQuorvane& w, int cell, int figure) {
   return w.Picture1[cell]->Picture().toImage() == w.ImageList1[figure].toImage();
 }
@@ -110,8 +112,8 @@ class TestMainWindow : public QObject {
     }
     for (int a = 0; a < tamberlo::kFigures; ++a)  // the pictures differ, so the above tells figures apart
       for (int b = a + 1; b < tamberlo::kFigures; ++b) QVERIFY(w.ImageList1[a].toImage() != w.ImageList1[b].toImage());
-    QCOMPARE(w.Label1[5]->text(), QString(" Cash = 1 000 000 $"));
-    QCOMPARE(w.Label1[6]->text(), QString(" Total = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString(" Cash = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::CashTotal)->text(), QString(" Total = 1 000 000 $"));
     for (const char* log : {"Jackpot.txt", "Percent_10000.txt", "FreeSpins.txt"})
       QVERIFY2(QFileInfo::exists(log) && QFileInfo(log).size() == 0, log);
     // At 15 twips to the pixel the window's frame stands 4 pixels from the
@@ -126,6 +128,23 @@ class TestMainWindow : public QObject {
     QCOMPARE(w.Picture2->geometry(), QRect(13, 4, 650, 455));
     QCOMPARE(w.Picture1[7]->geometry(), QRect(260, 195, 130, 130));
     QCOMPARE(w.Picture1[14]->geometry(), QRect(520, 325, 130, 130));
+    struct LabelPlace {
+      Slot slot;
+      size_t index;  // in Label1
+      QRect place;   // in twips
+    };
+    const LabelPlace labelPlaces[] = {
+        {Slot::Rtp, 0, {6600, 7920, 3435, 255}},     {Slot::Games, 1, {6600, 8340, 1695, 255}},
+        {Slot::GameWin, 2, {8340, 8340, 1695, 255}}, {Slot::FreeGames, 3, {6600, 8730, 3435, 255}},
+        {Slot::HitRate, 4, {2280, 7920, 735, 255}},  {Slot::Cash, 5, {6600, 9120, 1695, 255}},
+        {Slot::CashTotal, 6, {8340, 9120, 1695, 255}}};
+    for (const LabelPlace& label : labelPlaces) {
+      QCOMPARE(w.Label(label.slot), w.Label1[label.index]);
+      const QRect& t = label.place;
+      QCOMPARE(w.Label(label.slot)->geometry(), tamberlo::ui::TwipsRect(t.x(), t.y(), t.width(), t.height()));
+    }
+    QCOMPARE(w.Label(Slot::Rtp)->toolTip(), QString(" Win / Bet  = RTP [percent] "));
+    QCOMPARE(w.Label(Slot::HitRate)->toolTip(), QString(" HitRate = "));
     for (QCheckBox* box : {w.chkRND, w.chkStopJP}) {  // captions show whole
       QStyleOptionButton option;
       option.initFrom(box);
@@ -178,15 +197,15 @@ class TestMainWindow : public QObject {
     for (int cell = 0; cell < 15; ++cell) QVERIFY(Shows(w, cell, p.state.Screen[cell / 5][cell % 5]));
     QCOMPARE(w.cmdReels[2]->text(), QString::number(p.state.ReelStop[2]));
     QVERIFY(w.txtTextBox1->toPlainText().contains("SCATTERS = 15 Free Spins At x4"));
-    QCOMPARE(w.Label1[1]->text(), QString(" FreeGames =  15"));
-    QCOMPARE(w.Label1[5]->text(), QString(" Cash = 1 000 000 $"));
+    QCOMPARE(w.Label(Slot::Games)->text(), QString(" FreeGames =  15"));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString(" Cash = 1 000 000 $"));
     // The space bar on the focused Step plays the spins; the last one settles the credit.
     for (int spin = 1; spin <= 300 && p.state.FreeSpinsActive; ++spin) QTest::keyClick(w.cmdStart, Qt::Key_Space);
     QVERIFY(!p.state.FreeSpinsActive);
-    QCOMPARE(w.Label1[1]->text(), QString(" Games =  1"));
+    QCOMPARE(w.Label(Slot::Games)->text(), QString(" Games =  1"));
     QCOMPARE(int64_t(p.state.Cash), 1'000'000 - 20 + p.state.TotalWin);
-    QCOMPARE(w.Label1[5]->text(), QString::fromStdString(tamberlo::LabelText({tamberlo::LabelKind::Cash, p.state.Cash})));
-    QCOMPARE(w.Label1[2]->text(), " GameWin =  " + QString::number(p.state.TotalWin));
+    QCOMPARE(w.Label(Slot::Cash)->text(), QString::fromStdString(tamberlo::LabelText({.kind = tamberlo::LabelKind::Cash, .credits = p.state.Cash})));
+    QCOMPARE(w.Label(Slot::GameWin)->text(), " GameWin =  " + QString::number(p.state.TotalWin));
     QCOMPARE(Lines("FreeSpins.txt"), 0);
     w.cmdStart->click();  // the series is logged, and on disk right after the Step
     QCOMPARE(Lines("FreeSpins.txt"), 1);
@@ -230,7 +249,7 @@ class TestMainWindow : public QObject {
                qPrintable(p.messages[0]));
     } else {
       QVERIFY(p.state.Games >= 100 && p.state.Games % 100 == 0);
-      QCOMPARE(w.Label1[1]->text(), " Games =  " + QString::number(p.state.Games));
+      QCOMPARE(w.Label(Slot::Games)->text(), " Games =  " + QString::number(p.state.Games));
     }
   }
 
@@ -259,8 +278,8 @@ class TestMainWindow : public QObject {
         QVERIFY2((text.isEmpty() || text.endsWith("\r\n")) && text.size() <= room, log);  // no torn line
       }
       QVERIFY(w.cmdAUTO->text() == "Run" && w.cmdAdd->isEnabled() && p.state.Games > 0);
-      QCOMPARE(w.Label1[0]->text(), QString::fromStdString(tamberlo::LabelText(
-                                        {tamberlo::LabelKind::RtpLine, p.state.TotalWin, p.state.TotalBet})));
+      const tamberlo::LabelValue rtp{.kind = tamberlo::LabelKind::RtpLine, .win = p.state.TotalWin, .bet = p.state.TotalBet};
+      QCOMPARE(w.Label(Slot::Rtp)->text(), QString::fromStdString(tamberlo::LabelText(rtp)));
 
       w.cmdSave->click();
       QCOMPARE(p.messages.size(), 2);
