@@ -25,7 +25,7 @@ class Display {
   // One of the main window's labels: its numbers now, its text when painted.
   virtual void SetLabel(LabelSlot slot, const LabelValue& value) = 0;
 
-  // Modal message box with an OK button and no title of its own.
+  // Modal message box with an OK button, titled with the program's name.
   virtual void ShowMessage(std::string_view text) = 0;
 
   // The run flag: the caption of cmdAUTO, "Stop" while a run is under way.
