@@ -334,10 +334,12 @@ class ChartWindowTest : public QObject {
       state_.TotalWin += 1000 + (noise >> 22);  // about 75 percent, jittery
       chart_->DrawPercent();
     }
-    QTest::qWait(60);
-    const QImage screen = chart_->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect belowButton(0, 40, screen.width(), screen.height() - 40);
-    QCOMPARE(screen.copy(belowButton), chart_->ChartImage().copy(belowButton));
+    auto shown = [&] {
+      const QImage screen = chart_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const QRect belowButton(0, 40, screen.width(), screen.height() - 40);
+      return screen.copy(belowButton) == chart_->ChartImage().copy(belowButton);
+    };
+    QTRY_VERIFY(shown());
   }
 };
 

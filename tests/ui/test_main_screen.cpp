@@ -14,6 +14,7 @@
 #include <map>
 #include <utility>
 
+#include "cadence_test_clock.h"
 #include "frm_slot_chart.h"
 #include "screen_cadence.h"
 #include "statistics_clipboard.h"
@@ -35,15 +36,6 @@ QColor MostCommonColour(QWidget* widget) {
     if (it->second > most->second) most = it;
   return QColor::fromRgb(most->first);
 }
-
-// The cadence reads this clock for as long as it lives.
-struct TestClock {
-  std::function<CadenceClock::time_point()> now;
-  explicit TestClock(std::function<CadenceClock::time_point()> clock) : now(std::move(clock)) {
-    tamberlo::ui::SetCadenceClock([this] { return now(); });
-  }
-  ~TestClock() { tamberlo::ui::SetCadenceClock({}); }
-};
 
 // Calls `seen` whenever the widget paints itself.
 struct PaintWatch : QObject {
@@ -162,8 +154,7 @@ class TestMainScreen : public QObject {
     maintest::WorkFolder folder;
     maintest::Program p;
     frmQuorvane& w = *p.window;
-    const CadenceClock::time_point frozen = CadenceClock::now();
-    TestClock clock([&] { return frozen; });
+    FrozenClock clock;
     // The copy reads the wait clock first: that is where its handler has begun.
     struct CopyClock final : tamberlo::ui::WaitClock {
       std::function<void()> onCopy;
