@@ -159,6 +159,8 @@ class TestMainScreen : public QObject {
     struct CopyClock final : tamberlo::ui::WaitClock {
       std::function<void()> onCopy;
       TimePoint now{};
+      CopyClock() { tamberlo::ui::SetWaitClock(this); }
+      ~CopyClock() override { tamberlo::ui::SetWaitClock(nullptr); }
       TimePoint Now() override {
         if (onCopy) std::exchange(onCopy, {})();
         return now;
@@ -172,7 +174,6 @@ class TestMainScreen : public QObject {
       gamesAtCopy = p.state.Games;
       w.cmdAUTO->click();  // Stop
     };
-    tamberlo::ui::SetWaitClock(&copyClock);
     QTableView* grid = w.Statistics()->MSFlexGrid1();
     const QPoint cell = grid->visualRect(grid->model()->index(0, 0)).center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -182,7 +183,6 @@ class TestMainScreen : public QObject {
                                                                     Qt::NoModifier));
     }
     w.cmdAUTO->click();
-    tamberlo::ui::SetWaitClock(nullptr);
     QVERIFY(gamesAtCopy > 0);
     QCOMPARE(labelAtCopy, GamesLabel(gamesAtCopy));
   }
