@@ -50,6 +50,13 @@ std::optional<int> ReadRtpPart(std::string_view text) {
   return static_cast<int>(number.Value());
 }
 
+// A value refused only once rounded says what it became: "16383.5" is no
+// pay, but only because it rounds to 16384.
+std::string RoundedTo(double read, double rounded) {
+  if (read == rounded) return {};
+  return ", which rounds to " + PlainText(static_cast<int64_t>(rounded));
+}
+
 // A text that is a decimal number and nothing else, blanks around it allowed.
 std::optional<double> ReadStrictNumber(std::string_view text) {
   const NumberText number = ScanNumber(text, false, true);
@@ -176,9 +183,10 @@ void HeadPass::ReadVersionRtpSeed(GameState& s) {
   const std::string& rtpLine = r.Need("the RTP line after the version line");
   const std::optional<int> whole = ReadRtpPart(Columns(rtpLine, 12, 14));
   const std::optional<int> hundredths = ReadRtpPart(Columns(rtpLine, 15, 16));
-  if (whole && *whole >= 100) r.Fail("expected an RTP below 100 percent");
+  const std::string rtpRead = "the RTP reads " + Quoted(Trim(Columns(rtpLine, 12, rtpLine.size())));
+  if (whole && *whole >= 100) r.Fail(rtpRead + "; expected an RTP below 100 percent");
   if (!whole || !hundredths) {
-    r.Fail("expected the RTP as whole percent, comma and hundredths in columns 12 to 16 (\"95,67\")");
+    r.Fail(rtpRead + "; expected the RTP as whole percent, comma and hundredths in columns 12 to 16 (\"95,67\")");
   }
   s.Game_RTP = static_cast<float>(*whole + *hundredths / 100.0);
 
@@ -189,7 +197,7 @@ void HeadPass::ReadVersionRtpSeed(GameState& s) {
   if (!seed) r.Fail("expected a number from column 8 of the seed line (\"SEED = 12345\")");
   const double rounded = RoundHalfEven(*seed);
   if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max())) {
-    r.Fail("the seed reads " + Quoted(Trim(std::string_view(seedLine).substr(7))) +
+    r.Fail("the seed reads " + Quoted(Trim(std::string_view(seedLine).substr(7))) + RoundedTo(*seed, rounded) +
            "; expected a seed within -2147483648..2147483647");
   }
   s.RngSeed = static_cast<int32_t>(rounded);
@@ -269,14 +277,15 @@ void BodyPass::ReadPayTable(GameState& s) {
     std::string_view fields[6];
     if (!ScanFields(line, fields)) r.Fail("expected six comma-terminated fields (name and five pays)");
     for (int count = 0; count <= 5; ++count) {
-      const double pay = RoundHalfEven(ReadLenient(fields[count]));
+      const double read = ReadLenient(fields[count]);
+      const double pay = RoundHalfEven(read);
       // An ordinary figure's line pay may be doubled by a wild in 16 bits.
       const bool doubled = i < kWild && count >= 2;
       const double low = doubled ? -16384 : -32768;
       const double high = doubled ? 16383 : 32767;
       if (!(pay >= low && pay <= high)) {
         r.Fail("field " + std::to_string(count + 1) + " reads " + Quoted(Trim(fields[count])) +
-               "; expected a pay within " + PlainText(static_cast<int64_t>(low)) + ".." +
+               RoundedTo(read, pay) + "; expected a pay within " + PlainText(static_cast<int64_t>(low)) + ".." +
                PlainText(static_cast<int64_t>(high)));
       }
       s.PayTable[i][count] = static_cast<int16_t>(pay);

@@ -1,6 +1,7 @@
 #pragma once
 // The one wording of a file the program cannot write, for every message
 // that speaks of one: the run logs, Save, the report at load, empty.txt.
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -8,5 +9,12 @@ namespace tamberlo {
 
 // 'Cannot write "Temp1.txt": No space left on device.' for errno `error`.
 std::string FileFailure(std::string_view path, int error);
+
+// A file the program cannot write. Whatever else is thrown is a fault of the
+// program itself, and no handler may pass it off as a full disk.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 }  // namespace tamberlo

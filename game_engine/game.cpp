@@ -239,7 +239,7 @@ void Game::SeriesEnd() {
   s_.FreeSpinsActive = false;
   s_.FreeSpinNo = 0;
   s_.FreeWin += s_.SeriesWin;
-  s_.SeriesWinX = static_cast<float>(static_cast<double>(s_.SeriesWin) / 20.0);
+  s_.SeriesWinX = static_cast<float>(static_cast<double>(s_.SeriesWin) / kStake);
   s_.TotalWin += s_.SeriesWin;
   s_.LineWins[kScatterSlot][kScatter][5] += s_.SeriesWin;
   s_.SeriesWin = 0;

@@ -103,12 +103,12 @@ void WriteGameDescription(GameState& s, const std::tm& now) {
 
   std::FILE* file = std::fopen(kReportFileName, "wb");
   if (file == nullptr) {
-    throw std::runtime_error(FileFailure(kReportFileName, errno));
+    throw FileError(FileFailure(kReportFileName, errno));
   }
   const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
   const int error = errno;
   if (std::fclose(file) != 0 || !written) {
-    throw std::runtime_error(FileFailure(kReportFileName, written ? errno : error));
+    throw FileError(FileFailure(kReportFileName, written ? errno : error));
   }
 }
 

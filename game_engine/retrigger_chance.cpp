@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <string>
 
 #include "definition_file.h"
 #include "reel_window.h"
@@ -36,16 +37,25 @@ RetriggerChance FreeSpinRetriggerChance(const GameState& s) {
   return chance;
 }
 
+namespace {
+
+// A chance as the refusal writes it: six significant digits.
+std::string ChanceText(double p) {
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, p, std::chars_format::general, 6).ptr);
+}
+
+}  // namespace
+
 void RefuseEndlessSeries(const GameState& s, const std::string& path) {
   const RetriggerChance chance = FreeSpinRetriggerChance(s);
   if (kSeriesSpins * chance.retriggering < chance.combinations) return;
-  char p[32];
-  const double value = static_cast<double>(chance.retriggering) / static_cast<double>(chance.combinations);
-  char* end = std::to_chars(p, p + sizeof p, value, std::chars_format::general, 6).ptr;
+  const double p = static_cast<double>(chance.retriggering) / static_cast<double>(chance.combinations);
   throw DefinitionError(path + ": the free-spin reel strips retrigger too often for a series of free spins to end: "
                         "three or more scatters show in " + std::to_string(chance.retriggering) + " of " +
-                        std::to_string(chance.combinations) + " free-spin windows, p = " + std::string(p, static_cast<size_t>(end - p)) +
-                        "; p must stay below 1/15 = 0.0666667");
+                        std::to_string(chance.combinations) + " free-spin windows, p = " + ChanceText(p) +
+                        "; p must stay below 1/" + std::to_string(kSeriesSpins) + " = " +
+                        ChanceText(1.0 / kSeriesSpins));
 }
 
 }  // namespace tamberlo

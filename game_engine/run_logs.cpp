@@ -97,8 +97,9 @@ void RunLogs::Open() {
   for (Log* log : {&percent_, &jackpot_, &freeSpins_}) {
     CloseLog(*log);
     log->fd = ::open(log->name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (log->fd < 0) throw std::runtime_error(FileFailure(log->name, errno));
+    if (log->fd < 0) throw FileError(FileFailure(log->name, errno));
     log->error = 0;
+    log->cutError = 0;
     log->onDisk = 0;
   }
 }
@@ -121,7 +122,13 @@ std::string RunLogs::IncompleteReport() const {
     if (log->error == 0) continue;
     if (!report.empty()) report += "\r\n";
     report += FileFailure(log->name, log->error) + " The file holds no line from game " +
-              PlainText(log->missingFrom) + " on.";
+              PlainText(log->missingFrom) + " on";
+    if (log->cutError == 0) {
+      report += '.';
+    } else {
+      report += std::string(" but may end in a partial line: it could not be cut back to its last whole line (") +
+                std::strerror(log->cutError) + ").";
+    }
   }
   return report;
 }
@@ -158,10 +165,10 @@ void RunLogs::WriteOut(Log& log) {
     int first = 0;
     while (log.lineEnd[first] <= done) ++first;
     const size_t kept = first == 0 ? 0 : log.lineEnd[first - 1];
-    if (::ftruncate(log.fd, log.onDisk + static_cast<off_t>(kept)) != 0) {
-      // Not a regular file: there is nothing to cut back.
-    }
+    // Only a write that stopped inside a line leaves a torn one to cut off.
+    const int cutError = done > kept && ::ftruncate(log.fd, log.onDisk + static_cast<off_t>(kept)) != 0 ? errno : 0;
     Fail(log, error, log.lineGame[first]);
+    log.cutError = cutError;
     return;
   }
   log.onDisk += static_cast<off_t>(done);

@@ -7,6 +7,7 @@
 // A log that cannot take its lines (a full disk) is cut back to the end of
 // its last whole line, closed and written no further until the next Open:
 // it is known to hold no line from a given game on, and Failures() counts it.
+// Where even the cut fails, the report says that it may end in a torn line.
 #include <sys/types.h>
 
 #include <cstdint>
@@ -53,6 +54,7 @@ class RunLogs {
     const char* name;
     int fd = -1;
     int error = 0;            // why the log is incomplete; 0 while it is whole
+    int cutError = 0;         // why its torn last line could not be cut off; 0 if none is left
     int64_t missingFrom = 0;  // the game of its first line that is not on disk
     off_t onDisk = 0;         // bytes on disk, whole lines only
     size_t used = 0;

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <stdexcept>
+#include <cstring>
+#include <utility>
 
 #include "file_failure.h"
 #include "text_format.h"
@@ -39,71 +40,76 @@ int WriteAt(int fd, std::string_view bytes, off_t offset, size_t& done) {
   return 0;
 }
 
-// One file of the Save, open for writing, and how to take it back to what
-// it held before: its former length and the bytes the Save overwrites.
+// One file of the Save and how to take it back to what it held before: its
+// former length and the bytes the Save overwrites. Each step returns 0 or
+// the error number.
 class SavedFile {
  public:
-  SavedFile(const std::string& path, off_t overwritten) : path_(path) {
-    const int access = (overwritten > 0 ? O_RDWR : O_WRONLY) | O_CLOEXEC;
-    fd_ = ::open(path.c_str(), access);
-    if (fd_ < 0 && errno == ENOENT) {
-      fd_ = ::open(path.c_str(), access | O_CREAT | O_EXCL, 0666);
-      created_ = fd_ >= 0;
-    }
-    if (fd_ < 0) throw std::runtime_error(FileFailure(path, errno));
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) {
-      const int error = errno;
-      Undo();
-      throw std::runtime_error(FileFailure(path, error));
-    }
-    length_ = status.st_size;
-    former_.resize(static_cast<size_t>(std::min(length_, overwritten)));
-    if (!former_.empty() && ::pread(fd_, former_.data(), former_.size(), 0) != static_cast<ssize_t>(former_.size())) {
-      const int error = errno ? errno : EIO;
-      Undo();
-      throw std::runtime_error(FileFailure(path, error));
-    }
-  }
+  // `leftover` says what the file may hold when it cannot be taken back.
+  SavedFile(std::string path, off_t overwritten, const char* leftover)
+      : path_(std::move(path)), overwritten_(overwritten), leftover_(leftover) {}
   ~SavedFile() {
     if (fd_ >= 0) ::close(fd_);
   }
   SavedFile(const SavedFile&) = delete;
   SavedFile& operator=(const SavedFile&) = delete;
 
+  const std::string& Path() const { return path_; }
   off_t Length() const { return length_; }
 
-  // Writes `bytes` at `offset`; on a failure the file is taken back and the
-  // error thrown.
-  void Write(std::string_view bytes, off_t offset) {
+  int Open() {
+    const int access = (overwritten_ > 0 ? O_RDWR : O_WRONLY) | O_CLOEXEC;
+    fd_ = ::open(path_.c_str(), access);
+    if (fd_ < 0 && errno == ENOENT) {
+      fd_ = ::open(path_.c_str(), access | O_CREAT | O_EXCL, 0666);
+      created_ = fd_ >= 0;
+    }
+    if (fd_ < 0) return errno;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) return errno;
+    length_ = status.st_size;
+    former_.resize(static_cast<size_t>(std::min(length_, overwritten_)));
+    if (!former_.empty() && ::pread(fd_, former_.data(), former_.size(), 0) != static_cast<ssize_t>(former_.size()))
+      return errno ? errno : EIO;
+    return 0;
+  }
+
+  int Write(std::string_view bytes, off_t offset) {
     size_t done = 0;
     const int error = WriteAt(fd_, bytes, offset, done);
     written_ = std::max(written_, offset + static_cast<off_t>(done));
-    if (error != 0) {
-      Undo();
-      throw std::runtime_error(FileFailure(path_, error));
-    }
+    return error;
   }
 
   // The former bytes back over what was overwritten, the former length, or
-  // no file at all where there was none. It asks for no new room on the disk.
-  void Undo() {
+  // no file at all where there was none; it asks for no new room on the
+  // disk. Returns what the file may hold where that fails, else nothing.
+  std::string Undo() {
+    const char* failed = nullptr;
+    int error = 0;
     if (created_) {
-      ::unlink(path_.c_str());
+      if (::unlink(path_.c_str()) != 0) error = errno, failed = "could not be removed";
     } else if (fd_ >= 0) {
       size_t done = 0;
       const off_t overwritten = std::min(written_, static_cast<off_t>(former_.size()));
-      WriteAt(fd_, std::string_view(former_).substr(0, static_cast<size_t>(overwritten)), 0, done);
-      if (::ftruncate(fd_, length_) != 0) {
-        // Only a file that was never lengthened refuses, and it needs no cut.
+      error = WriteAt(fd_, std::string_view(former_).substr(0, static_cast<size_t>(overwritten)), 0, done);
+      if (error != 0) {
+        failed = "could not be given its former bytes back";
+      } else if (written_ > length_ && ::ftruncate(fd_, length_) != 0) {
+        error = errno, failed = "could not be cut back to its former length";
       }
     }
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    created_ = false;
+    if (failed == nullptr) return {};
+    return path_ + " " + failed + " (" + std::strerror(error) + ") and " + leftover_;
   }
 
  private:
   std::string path_;
+  off_t overwritten_;
+  const char* leftover_;
   int fd_ = -1;
   bool created_ = false;
   off_t length_ = 0;
@@ -144,15 +150,28 @@ std::string EmptyRunsRecords(const GameState& s) {
 
 void SaveResults(const GameState& s, std::string_view hitsSection) {
   const std::string records = EmptyRunsRecords(s);
-  SavedFile report(s.ReportFileName, 0);
-  report.Write(TotalsBlock(s) + std::string(hitsSection), report.Length());
-  try {
-    SavedFile emptyRuns(kEmptyRunsFileName, static_cast<off_t>(records.size()));
-    emptyRuns.Write(records, 0);
-  } catch (...) {
-    report.Undo();
-    throw;
+  SavedFile report(s.ReportFileName, 0, "may end in a partial block of this Save");
+  SavedFile emptyRuns(kEmptyRunsFileName, static_cast<off_t>(records.size()), "may hold part of this Save's table");
+  SavedFile* failed = &report;
+  int error = report.Open();
+  if (error == 0) error = report.Write(TotalsBlock(s) + std::string(hitsSection), report.Length());
+  if (error == 0) failed = &emptyRuns, error = emptyRuns.Open();
+  if (error == 0) error = emptyRuns.Write(records, 0);
+  if (error == 0) return;
+
+  const std::string message = FileFailure(failed->Path(), error);
+  std::string files;
+  bool asTheyWere = true;
+  for (SavedFile* file : {&report, &emptyRuns}) {
+    const std::string left = file->Undo();
+    asTheyWere = asTheyWere && left.empty();
+    files += (files.empty() ? " " : "; ") + (left.empty() ? file->Path() + " is as it was" : left);
   }
+  if (asTheyWere) {
+    throw FileError(message + " Nothing was saved: " + report.Path() + " and " + emptyRuns.Path() +
+                    " are as they were.");
+  }
+  throw FileError(message + " The Save is incomplete:" + files + ".");
 }
 
 }  // namespace tamberlo

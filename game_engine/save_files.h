@@ -23,8 +23,10 @@ std::string EmptyRunsRecords(const GameState& s);
 // Appends the totals block and `hitsSection` to the report named by
 // ReportFileName, then writes the records at the start of empty.txt (made
 // when missing; a longer older file keeps its tail). A Save that cannot
-// complete leaves both files byte for byte as they were, or absent where
-// they were absent, and throws std::runtime_error naming the file and why.
+// complete takes both files back to what they were, byte for byte, or
+// absent where they were absent, and throws FileError with the message for
+// the user: the file, why, and that nothing was saved, or, where a file
+// could not be taken back, what it may hold now.
 void SaveResults(const GameState& s, std::string_view hitsSection);
 
 }  // namespace tamberlo

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "frm_about_math.h"
+#include "file_failure.h"
 #include "frm_slot_chart.h"
 #include "save_files.h"
 #include "statistics_hits.h"
@@ -239,12 +240,12 @@ void frmQuorvane::cmdSave_Click() {
   game_.FlushLogs();
   try {
     tamberlo::SaveResults(state_, statistics_->SaveHits());
-  } catch (const std::exception& error) {
+  } catch (const tamberlo::FileError& error) {
     if (txtTextBox1->toPlainText() == kSaveDone) txtTextBox1->clear();  // no earlier Save's word stands
-    const std::string unchanged = " Nothing was saved: " + state_.ReportFileName + " and " +
-                                  tamberlo::kEmptyRunsFileName + " are as they were.";
-    tamberlo::ui::MessageBox(this, QString::fromStdString(error.what() + unchanged));
+    tamberlo::ui::MessageBox(this, QString::fromUtf8(error.what()));
     return;
+  } catch (const std::exception& error) {
+    EndOnError(error.what());
   }
   txtTextBox1->setPlainText(kSaveDone);
   tamberlo::ui::Beep();

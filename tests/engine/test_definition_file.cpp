@@ -89,15 +89,17 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
   TempFolder folder;
   const struct { size_t line; std::string text; std::string expect; } cases[] = {  // "" erases the line
       {2, "", ":28: end of file; expected a line starting \"  Version: \""},
-      {3, " Game RTP: ab,cd %", ":3: expected the RTP as whole percent"},
-      {3, " Game RTP: 9", ":3: expected the RTP as whole percent"},
-      {3, " Game RTP: 100,00 %", ":3: expected an RTP below 100 percent"},
+      {3, " Game RTP: ab,cd %", ":3: the RTP reads \"ab,cd %\"; expected the RTP as whole percent"},
+      {3, " Game RTP: 9", ":3: the RTP reads \"9\"; expected the RTP as whole percent"},
+      {3, " Game RTP: 100,00 %", ":3: the RTP reads \"100,00 %\"; expected an RTP below 100 percent"},
       {5, "SEED = lots", ":5: expected a number from column 8"}, {5, "SEED", ":5: expected a number"},
       {5, "SEED = 12 34", ":5: expected a number"}, {5, "SEED = 12e", ":5: expected a number"},
-      {5, "SEED = \t+4.7115e3 ", "no error"}, {3, " Game RTP: +9,67 %", ":3: expected the RTP as whole percent"},
-      {3, " Game RTP: 9.,67 %", ":3: expected the RTP as whole percent"}, {3, " Game RTP: 9 ,67", "no error"},
+      {5, "SEED = \t+4.7115e3 ", "no error"}, {3, " Game RTP: +9,67 %", ":3: the RTP reads \"+9,67 %\"; expected the RTP"},
+      {3, " Game RTP: 9.,67 %", ":3: the RTP reads \"9.,67 %\"; expected the RTP"}, {3, " Game RTP: 9 ,67", "no error"},
       {5, "SEED = 2147483648", ":5: the seed reads \"2147483648\"; expected a seed within -2147483648..2147483647"},
-      {5, "SEED = -2147483648.51 ", ":5: the seed reads \"-2147483648.51\"; expected a seed within"},
+      {5, "SEED = -2147483648.51 ", ":5: the seed reads \"-2147483648.51\", which rounds to -2147483649; expected"},
+      {5, "SEED = 2147483647.5", ":5: the seed reads \"2147483647.5\", which rounds to 2147483648; expected a seed "
+                                 "within -2147483648..2147483647"},
       {5, "SEED = -2147483647.5", "no error"},
       {4, "RNG", ":29: end of file; expected the line \"RNG DESCRIPTION\""},
       {kFree, "=====", ":10: expected the line \"FREE SPINS REEL STRIP\" to end the REEL STRIP section"},
@@ -111,6 +113,8 @@ TEST(DefinitionFile, EveryFaultNamesFileLineAndExpectation) {
       {kPays + 5, "F4,         1, 2, 3, 4, 5", ":20: expected six comma-terminated fields"},
       {kPays + 12, "Wild,        1, 2, 3, 4, 32768,", ":27: field 6 reads \"32768\"; expected a pay within -32768..32767"},
       {kPays + 2, "F1,         1, 16384, 3, 4, 5,", ":17: field 3 reads \"16384\"; expected a pay within -16384..16383"},
+      {kPays + 2, "F1,         1, 16383.5, 3, 4, 5,",
+       ":17: field 3 reads \"16383.5\", which rounds to 16384; expected a pay within -16384..16383"},
       {kPays + 2, "F1,         1e999, 2, 3, 4, 5,", ":17: field 2 reads \"1e999\""},
       {kPays + 2, "F1,         1, -2 147 483 648 , 3, 4, 5,", ":17: field 3 reads \"-2 147 483 648\"; expected"},
       {kPays + 11, "99999F10,   1, 2, 3, 4, 5,", ":26: field 1 reads \"99999F10\""},
@@ -188,7 +192,15 @@ TEST(GameLoad, RefusesStripsThatRetriggerTooOftenBeforeWritingAnything) {
       EXPECT_EQ(ReadFile("Temp1.txt"), "kept");
     }
   }
+  // Three scatters in a row on one reel: a quarter of the windows show them all.
   std::vector<std::string> lines = SmallGame();
+  lines.erase(lines.begin() + kFree, lines.begin() + kFree + 3);
+  const std::string scatterRow = Row({"Scatter", "F1", "F2", "F3", "F4"});
+  lines.insert(lines.begin() + kFree, {scatterRow, scatterRow, scatterRow, Row({"F0", "F1", "F2", "F3", "F4"})});
+  EXPECT_EQ(ErrorOf([&] { Load(lines); }),
+            "ReelSetup.ini: the free-spin reel strips retrigger too often for a series of free spins to end: "
+            "three or more scatters show in 256 of 1024 free-spin windows, p = 0.25; p must stay below 1/15 = 0.0666667");
+  lines = SmallGame();
   lines[kPays + 2] = "F1,         1, 16384, 3, 4, 5,";
   std::ofstream("Temp1.txt", std::ios::binary) << "kept";
   EXPECT_THROW(Load(lines), DefinitionError);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "failing_calls.h"
+#include "file_failure.h"
 #include "file_size_limit.h"
 #include "helpers.h"
 #include "labels.h"
@@ -135,6 +137,17 @@ TEST(SaveFiles, TotalsAndEmptyRunsWithNoGamesYetBeforeTheFirstGame) {
   EXPECT_EQ(ReadFile("empty.txt"), records);
 }
 
+// The message of a Save made under a file size limit; only a FileError counts.
+std::string SaveFailure(const GameState& s, std::string_view hits, rlim_t limit) {
+  const FileSizeLimit full(limit);
+  try {
+    SaveResults(s, hits);
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "no FileError";
+}
+
 // A Save that cannot complete takes back what it wrote: both files stay byte
 // for byte as they were, or absent, and the message names the file and why.
 TEST(SaveFiles, AFailedSaveLeavesBothFilesAsTheyWere) {
@@ -166,12 +179,8 @@ TEST(SaveFiles, AFailedSaveLeavesBothFilesAsTheyWere) {
       std::filesystem::create_directory("empty.txt");
     else if (!c.emptyRuns.empty())
       std::ofstream("empty.txt", std::ios::binary) << c.emptyRuns;
-    std::string error;
-    {
-      const FileSizeLimit full(c.limit);
-      error = ErrorOf([&] { SaveResults(s, c.hits); });
-    }
-    EXPECT_EQ(error, "Cannot write " + c.error);
+    EXPECT_EQ(SaveFailure(s, c.hits, c.limit),
+              "Cannot write " + c.error + " Nothing was saved: Temp1.txt and empty.txt are as they were.");
     EXPECT_EQ(std::filesystem::exists("Temp1.txt"), c.report != nullptr);
     if (c.report) {
       EXPECT_EQ(ReadFile("Temp1.txt"), c.report);
@@ -181,6 +190,56 @@ TEST(SaveFiles, AFailedSaveLeavesBothFilesAsTheyWere) {
     } else if (c.emptyRuns != "/") {
       EXPECT_EQ(ReadFile("empty.txt"), c.emptyRuns);
     }
+  }
+}
+
+// When the repair after a failed Save fails too, the message says which file
+// is not as it was and what it may hold, and the file does hold it.
+TEST(SaveFiles, ARepairThatFailsTooIsToldAsItIs) {
+  const std::string big = "HIT DESCRIPTION\r\n" + std::string(2000, 'h') + "\r\n";
+  const std::string small = "HITS\r\n";
+  const std::string reportFailed = "Cannot write \"Temp1.txt\": File too large. The Save is incomplete: ";
+  const std::string tableFailed = "Cannot write \"empty.txt\": File too large. The Save is incomplete: "
+                                  "Temp1.txt is as it was; ";
+  const struct {
+    const char* name;
+    std::string emptyRuns;  // "": none yet
+    const std::string& hits;
+    rlim_t limit;
+    int* failing;  // the call that fails
+    int at;        // at its n-th use
+    std::string error;
+    size_t reportSize, emptyRunsSize;
+  } cases[] = {
+      {"the report cannot be cut back", "older", big, 1000, &failing_calls::ftruncateAt, 1,
+       reportFailed + "Temp1.txt could not be cut back to its former length (Input/output error) and may end in a "
+                      "partial block of this Save; empty.txt is as it was.",
+       1000, 5},
+      {"a new empty.txt cannot be removed", "", small, 600, &failing_calls::unlinkAt, 1,
+       tableFailed + "empty.txt could not be removed (Input/output error) and may hold part of this Save's table.",
+       3, 600},
+      {"empty.txt cannot be cut back", std::string(400, 'o'), small, 600, &failing_calls::ftruncateAt, 2,
+       tableFailed + "empty.txt could not be cut back to its former length (Input/output error) and may hold part "
+                     "of this Save's table.",
+       3, 600},
+      // pwrite: the report's block, empty.txt up to the limit, its refusal, then the restore
+      {"empty.txt cannot get its former bytes back", std::string(400, 'o'), small, 600, &failing_calls::pwriteAt, 4,
+       tableFailed + "empty.txt could not be given its former bytes back (Input/output error) and may hold part of "
+                     "this Save's table.",
+       3, 600},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    GameState s;
+    s.ReportFileName = "Temp1.txt", s.Games = 3, s.EmptyRuns[0] = 3;
+    std::ofstream("Temp1.txt", std::ios::binary) << "d\r\n";
+    if (!c.emptyRuns.empty()) std::ofstream("empty.txt", std::ios::binary) << c.emptyRuns;
+    *c.failing = c.at;
+    EXPECT_EQ(SaveFailure(s, c.hits, c.limit), c.error);
+    *c.failing = 0;
+    EXPECT_EQ(std::filesystem::file_size("Temp1.txt"), c.reportSize);
+    EXPECT_EQ(std::filesystem::file_size("empty.txt"), c.emptyRunsSize);
   }
 }
 
@@ -228,6 +287,36 @@ TEST(RunLogs, AFullDiskCutsALogBackToItsLastWholeLineAndNamesTheGame) {
   never.WriteJackpot(12, 1, false);
   EXPECT_EQ(never.IncompleteReport(),
             "Cannot write \"Jackpot.txt\": Bad file descriptor. The file holds no line from game 12 on.");
+}
+
+// A write that stops right at a line end keeps that line; one that stops
+// inside a line whose cut then fails says that the file may end in it.
+TEST(RunLogs, AWriteStoppedAtALineEndKeepsThatLineATornLineLeftIsTold) {
+  const std::string line = "         1   15 Free_Spins_Won =     1.000\r\n";  // 44 bytes
+  const struct {
+    rlim_t limit;
+    int failingCut;
+    const char* report;
+  } cases[] = {
+      {88, 1, "Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 3 on."},
+      {100, 1, "Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 3 on but may end "
+               "in a partial line: it could not be cut back to its last whole line (Input/output error)."}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limit);
+    TempFolder folder;
+    RunLogs logs;
+    logs.Open();
+    for (int game = 1; game <= 5; ++game) logs.WriteFreeSpins(game, 15, 1.0f);
+    {
+      const FileSizeLimit full(c.limit);
+      failing_calls::ftruncateAt = c.failingCut;  // no cut is due at a line end
+      logs.Flush();
+      failing_calls::ftruncateAt = 0;
+    }
+    EXPECT_EQ(logs.IncompleteReport(), c.report);
+    EXPECT_EQ(std::filesystem::file_size("FreeSpins.txt"), c.limit);
+    EXPECT_EQ(ReadFile("FreeSpins.txt").substr(0, 44), line);
+  }
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

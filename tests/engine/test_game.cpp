@@ -123,15 +123,15 @@ TEST_F(Play, FreeSpinsPayTimesFourWriteTheirTextsAndLogJackpotsWithTheTriggering
 
 TEST_F(Play, RunShowsEveryTenThousandthGameItsCaptionsWithTheNextGame) {
   display.stop = true;
-  s.QuietMode = 1, s.Games = 9999, s.Cash = 345;
+  s.QuietMode = 1, s.Games = 9999, s.Cash = 345, s.TotalWin = 5000;
   ScriptedRng::Game(kLose);
   ScriptedRng::Game({2, 3, 4, 5, 6});
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"DrawScreen", "ClearText", "DrawPercent", "ShowHits", "ProcessEvents"}));
   EXPECT_EQ(display.labelWrites,
             (std::vector{Slot::Rtp, Slot::FreeGames, Slot::Games, Slot::GameWin, Slot::Cash}));
-  EXPECT_EQ(display.Labels({Slot::Games, Slot::Cash}),
-            (Labels{{.kind = GamesCount, .games = 10000}, {.kind = Cash, .credits = 345}}));
+  EXPECT_EQ(display.Labels({Slot::Games, Slot::GameWin, Slot::Cash}),  // the last game's win, not the total
+            (Labels{{.kind = GamesCount, .games = 10000}, {.kind = GameWin, .win = 0}, {.kind = Cash, .credits = 345}}));
   display.calls.clear();
   game.RunPass();
   EXPECT_EQ(display.calls, (Strings{"Caption 0 2", "Caption 1 3", "Caption 2 4", "Caption 3 5", "Caption 4 6"}));

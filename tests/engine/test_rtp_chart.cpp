@@ -128,6 +128,24 @@ TEST(RtpChart, TheBlueWindowGivesItsReturnAtEachResetAndAWindowOfOneCallHidesIts
   }
 }
 
+// Each window restarts at its own period: green every 300 calls, blue every 100.
+TEST(RtpChart, TheGreenAndBlueWindowsRestartEachAtItsOwnPeriod) {
+  RtpChart chart;
+  const ChartSetup setup = SetupOf(500, 300, 100);
+  const auto win = [](int call) { return call <= 100 ? int64_t{0} : 3000LL * (call - 100); };  // 150% after call 100
+  const auto y = [](double percent) { return (percent - 55) * 2.5; };
+  for (int call = 1; call <= 350; ++call) {
+    const ChartPoint p = Call(chart, setup, call, win(call));
+    if (call == 150) {  // green since the start: 150000 / 300000; blue since call 100
+      EXPECT_TRUE(Near(p.green.toY, y(50))) << p.green.toY;
+      EXPECT_TRUE(Near(p.blue.toY, y(150))) << p.blue.toY;
+    }
+    if (call == 350) {  // green since call 300, its bet less one
+      EXPECT_TRUE(Near(p.green.toY, y(150000.0 / 99999 * 100))) << p.green.toY;
+    }
+  }
+}
+
 TEST(RtpChart, TheGreenWindowDividesByItsBetLessOneAnEmptyWindowKeepsItsPoint) {
   RtpChart chart;
   const ChartSetup setup = SetupOf(500, 2, 2);

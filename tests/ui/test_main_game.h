@@ -69,18 +69,23 @@ struct WorkFolder {
 };
 
 // The program started in the current folder; message boxes are answered Ok
-// and their texts kept for as long as it lives.
+// and their texts kept, and beeps counted, for as long as it lives.
 struct Program {
   QStringList messages;
+  int beeps = 0;
   tamberlo::GameState state;
   tamberlo::RunLogs logs;
   std::unique_ptr<frmQuorvane> window;
 
   Program() {
     tamberlo::ui::SetMessageResponder([this](const QString& text, auto) { return messages << text, tamberlo::ui::Answer::Ok; });
+    tamberlo::ui::SetBeepHook([this] { ++beeps; });
     window = tamberlo::ui::Main(state, logs);
   }
-  ~Program() { tamberlo::ui::SetMessageResponder({}); }
+  ~Program() {
+    tamberlo::ui::SetMessageResponder({});
+    tamberlo::ui::SetBeepHook({});
+  }
 };
 
 }  // namespace maintest

@@ -302,6 +302,26 @@ class TestMainWindow : public QObject {
     QCOMPARE(p.messages.size(), 2);
   }
 
+  // Save puts what the run logs hold on disk first and says "LOG DONE !!!"
+  // with a beep; a Save that fails takes that word back and does not beep.
+  void saveKeepsTheLogsOnDiskAndSaysDoneOnlyWhenDone() {
+    maintest::WorkFolder folder;
+    maintest::Program p;
+    frmQuorvane& w = *p.window;
+    p.logs.WriteJackpot(12, 3, false);  // still in its buffer
+    w.cmdSave->click();
+    QCOMPARE(maintest::ReadFile("Jackpot.txt"), QByteArray("      12       3 \r\n"));
+    QCOMPARE(w.txtTextBox1->toPlainText(), QString("LOG DONE !!!"));
+    QCOMPARE(p.beeps, 1);
+
+    QVERIFY(QFile::remove("empty.txt") && QDir().mkdir("empty.txt"));
+    w.cmdSave->click();
+    QCOMPARE(p.messages, QStringList("Cannot write \"empty.txt\": Is a directory. Nothing was saved: Temp1.txt and "
+                                     "empty.txt are as they were."));
+    QCOMPARE(w.txtTextBox1->toPlainText(), QString());
+    QCOMPARE(p.beeps, 1);
+  }
+
   // A child process runs and clicks Exit from inside the run.
   void exitInMidRun_data() {
     QTest::addColumn<bool>("logUnwritable");
