@@ -100,7 +100,8 @@ QCheckBox* CheckBox(QWidget* parent, const QString& caption, QRect place, QStyle
 
 frmQuorvane::frmQuorvane(tamberlo::GameState& state, tamberlo::RunLogs& logs,
                          tamberlo::GenNumberFn genNumber, QWidget* parent)
-    : QWidget(parent), state_(state), logs_(logs), game_(state, *this, logs, genNumber) {
+    : QWidget(parent), state_(state), logs_(logs), game_(state, *this, logs, genNumber),
+      labelFont_(tamberlo::ui::SansFont(8.25)) {
   InitAssets();
   for (int figure = 0; figure < tamberlo::kFigures; ++figure) {
     const QString name = QString(":/symbols/symbol_%1.png").arg(figure, 2, 10, QChar('0'));
@@ -159,7 +160,7 @@ void frmQuorvane::CreateControls() {
   for (size_t i = 0; i < tamberlo::kLabelSlots; ++i) {
     Label1[i] = new QLabel(this);
     Label1[i]->setGeometry(TwipsRect(places[i].left, places[i].top, places[i].width, 255));
-    Label1[i]->setFont(tamberlo::ui::SansFont(8.25));
+    Label1[i]->setFont(labelFont_);
     Background(Label1[i], places[i].background);
     Colour(Label1[i], QPalette::WindowText, palette().color(QPalette::Text));
   }

@@ -112,6 +112,7 @@ class frmQuorvane : public QWidget, public tamberlo::Display {
 
   // Label values as the engine left them; texts are made when pushed.
   std::array<tamberlo::LabelValue, tamberlo::kLabelSlots> labels_{};
+  QFont labelFont_;  // the labels' font wherever their texts fit
   uint32_t dirtyLabels_ = 0;  // bit i: Label1(i) waits for the screen
   tamberlo::ui::Pace poll_{tamberlo::ui::kPoll};
   RepaintThrottle repaint_{[this] { PushLabels(); }};

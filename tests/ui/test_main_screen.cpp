@@ -1,6 +1,6 @@
 // What the main window shows and how it answers the keyboard: the buttons'
-// colours, Enter on a focused button, the caption's number, and the labels
-// while a run goes on, on a clock the test drives.
+// colours, Enter on a focused button, the caption's number, the labels'
+// whole texts, and the labels while a run goes on, on a clock the test drives.
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <utility>
@@ -123,6 +124,54 @@ class TestMainScreen : public QObject {
     QVERIFY(p.window);
     QCOMPARE(p.window->windowTitle(), caption);
     QVERIFY(maintest::ReadFile("Temp1.txt").contains("\r\n Game RTP: 95,50 %\r\n"));  // the report stays as it is
+  }
+
+  // Counters far past what the labels were sized for still show every
+  // character, in a narrower or smaller font; ordinary ones keep the label's font.
+  void labelsShowTheirWholeText() {
+    maintest::WorkFolder folder;
+    maintest::Program p;
+    frmQuorvane& w = *p.window;
+    using Kind = tamberlo::LabelKind;
+    const QFont normal = w.Label(Slot::Rtp)->font();
+    const int64_t big = 999'999'999'999'999;  // the counters' practical end: 15 digits
+    const std::pair<Slot, tamberlo::LabelValue> wide[] = {
+        {Slot::Rtp, {.kind = Kind::RtpLine, .win = 270'704'247'422, .bet = 2'000'000'000}},
+        {Slot::Rtp, {.kind = Kind::RtpLine, .win = 19'138'559'480, .bet = 20'000'000'000}},
+        {Slot::Rtp, {.kind = Kind::RtpLine, .win = big, .bet = 20'000'000'000}},
+        {Slot::Games, {.kind = Kind::GamesCount, .games = big}},
+        {Slot::Games, {.kind = Kind::FreeGamesLeft, .games = big}},
+        {Slot::GameWin, {.kind = Kind::GameWin, .win = big}},
+        {Slot::FreeGames, {.kind = Kind::FreeGamesBase, .games = big / 10, .win = big, .bet = 20'000'000'000}},
+        {Slot::FreeGames, {.kind = Kind::FreeGamesRun, .games = big / 10, .win = big, .bet = 20'000'000'000}},
+        {Slot::HitRate, {.kind = Kind::HitRate, .games = big, .winCount = 1'000'000}},
+        {Slot::HitRate, {.kind = Kind::HitRate}},  // "no wins yet"
+        {Slot::Cash, {.kind = Kind::Cash, .credits = 2'147'483'647}},
+        {Slot::CashTotal, {.kind = Kind::CashTotal, .credits = 2'147'483'647}},
+    };
+    const std::pair<Slot, tamberlo::LabelValue> ordinary[] = {
+        {Slot::Rtp, {.kind = Kind::RtpLine, .win = 955'000, .bet = 1'000'000}},
+        {Slot::Games, {.kind = Kind::GamesCount, .games = 50'000}},
+        {Slot::GameWin, {.kind = Kind::GameWin, .win = 400}},
+        {Slot::FreeGames, {.kind = Kind::FreeGamesRun, .games = 300, .win = 90'000, .bet = 1'000'000}},
+        {Slot::HitRate, {.kind = Kind::HitRate, .games = 50'000, .winCount = 15'000}},
+        {Slot::Cash, {.kind = Kind::Cash, .credits = 1'000'000}},
+        {Slot::CashTotal, {.kind = Kind::CashTotal, .credits = 1'000'000}},
+    };
+    // Pushed to its label: the text as it is, every character inside the label.
+    const auto shownWhole = [&](Slot slot, const tamberlo::LabelValue& value) {
+      w.SetLabel(slot, value);
+      w.PushLabels();
+      const QLabel* label = w.Label(slot);
+      const QString text = QString::fromStdString(tamberlo::LabelText(value));
+      const int room = label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+      return label->text() == text && label->fontMetrics().horizontalAdvance(text) <= room;
+    };
+    for (const auto& [slot, value] : wide) QVERIFY2(shownWhole(slot, value), tamberlo::LabelText(value).c_str());
+    for (const auto& [slot, value] : ordinary) {
+      QVERIFY2(shownWhole(slot, value), tamberlo::LabelText(value).c_str());
+      QVERIFY2(w.Label(slot)->font() == normal, tamberlo::LabelText(value).c_str());
+    }
   }
 
   // On a clock that moves one millisecond per hundred games, each frame
