@@ -1,5 +1,6 @@
 #include "frm_slot_chart.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -9,14 +10,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QFile>
 #include <cerrno>
 #include <cmath>
+#include <stdexcept>
 
 #include "file_failure.h"
 #include "rtp_chart_summary.h"
 #include "text_format.h"
 #include "ui_platform.h"
+#include "whole_file.h"
 
 using tamberlo::ui::Rgb;
 using tamberlo::ui::TwipsRect;
@@ -211,10 +213,14 @@ void frmSlotChart::WriteSummary(const std::string& text) {
 }
 
 void frmSlotChart::SaveDrawing(const QString& fileName) {
-  QFile file(fileName);
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly) || !canvas_.Image().save(&file, "BMP") || !file.flush()) {
-    const int error = errno;
-    tamberlo::ui::MessageBox(this, QString::fromStdString(tamberlo::FileFailure(fileName.toStdString(), error)));
+  // Made whole in memory first, the picture reaches the file in full or not at all.
+  const std::string name = fileName.toStdString();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  try {
+    if (!canvas_.Image().save(&buffer, "BMP")) throw std::runtime_error(tamberlo::FileFailure(name, EIO));
+    tamberlo::WriteWholeFile(name, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  } catch (const std::runtime_error& failure) {
+    tamberlo::ui::MessageBox(this, QString::fromStdString(failure.what()));
   }
 }

@@ -1,6 +1,9 @@
 // The number texts and labels, and the files the program writes byte for byte:
 // the report, the run logs, the totals and empty.txt; failures name the file,
-// cut no line in two and leave a failed Save's files as they were.
+// cut no line in two and leave a failed Save's files as they were; a file
+// written whole is replaced in full or not at all.
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -13,6 +16,7 @@
 #include "report.h"
 #include "save_files.h"
 #include "text_format.h"
+#include "whole_file.h"
 
 namespace tamberlo::testing {
 
@@ -241,6 +245,71 @@ TEST(SaveFiles, ARepairThatFailsTooIsToldAsItIs) {
     EXPECT_EQ(std::filesystem::file_size("Temp1.txt"), c.reportSize);
     EXPECT_EQ(std::filesystem::file_size("empty.txt"), c.emptyRunsSize);
   }
+}
+
+// The folder's entries, to see that nothing was left beside the file.
+std::vector<std::string> Entries() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+mode_t ModeOf(const char* path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path, &status), 0) << path;
+  return status.st_mode & 07777;
+}
+
+// A failure leaves the file byte for byte and mode as it was, or absent, and
+// nothing else in the folder; a success replaces all of it and keeps its mode.
+TEST(WholeFile, WrittenInFullOrNotAtAll) {
+  const std::string picture(2000, 'p');
+  const struct {
+    const char* name;
+    std::string former;  // "": no file yet, "/": a folder
+    rlim_t limit;
+    const char* error;
+  } failures[] = {
+      {"a new file on a full disk", "", 1000, "File too large."},
+      {"an older file on a full disk", "older picture", 1000, "File too large."},
+      {"a folder in the file's place", "/", RLIM_INFINITY, "Is a directory."},
+  };
+  for (const auto& c : failures) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    if (c.former == "/") {
+      std::filesystem::create_directory("Test 49900.bmp");
+    } else if (!c.former.empty()) {
+      std::ofstream("Test 49900.bmp", std::ios::binary) << c.former;
+      ASSERT_EQ(::chmod("Test 49900.bmp", 0640), 0);
+    }
+    const std::vector<std::string> before = Entries();
+    std::string error;
+    {
+      const FileSizeLimit full(c.limit);
+      error = ErrorOf([&] { WriteWholeFile("Test 49900.bmp", picture); });
+    }
+    EXPECT_EQ(error, std::string("Cannot write \"Test 49900.bmp\": ") + c.error);
+    EXPECT_EQ(Entries(), before);
+    if (!c.former.empty() && c.former != "/") {
+      EXPECT_EQ(ReadFile("Test 49900.bmp"), c.former);
+      EXPECT_EQ(ModeOf("Test 49900.bmp"), 0640u);
+    }
+  }
+
+  TempFolder folder;
+  const mode_t previousMask = ::umask(027);
+  WriteWholeFile("TestTemp.bmp", "new");
+  ::umask(previousMask);
+  EXPECT_EQ(ModeOf("TestTemp.bmp"), 0640u);  // 0666 less the umask
+  ASSERT_EQ(::chmod("TestTemp.bmp", 0604), 0);
+  WriteWholeFile("TestTemp.bmp", picture);
+  EXPECT_EQ(ReadFile("TestTemp.bmp"), picture);
+  WriteWholeFile("TestTemp.bmp", "short");  // no tail of the longer picture stays
+  EXPECT_EQ(ReadFile("TestTemp.bmp"), "short");
+  EXPECT_EQ(ModeOf("TestTemp.bmp"), 0604u);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"TestTemp.bmp"});
 }
 
 TEST(Files, AFileThatCannotBeWrittenIsNamed) {

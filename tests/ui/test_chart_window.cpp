@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "file_size_limit.h"
 #include "frm_slot_chart.h"
 #include "ui_platform.h"
 
@@ -238,6 +239,38 @@ class ChartWindowTest : public QObject {
     save->click();
     QCOMPARE(asked_.size(), 4);
     QCOMPARE(asked_[3], QString("Cannot write \"TestTemp.bmp\": Is a directory."));
+  }
+
+  // A snapshot the disk cannot hold in full leaves no part of it: a former
+  // TestTemp.bmp keeps its bytes and permissions, and no other file appears.
+  void aSnapshotThatDoesNotFitLeavesTheFolderAsItWas_data() {
+    QTest::addColumn<QByteArray>("former");  // empty: no TestTemp.bmp yet
+    QTest::newRow("no former snapshot") << QByteArray();
+    QTest::newRow("a former snapshot") << QByteArray("former snapshot");
+  }
+  void aSnapshotThatDoesNotFitLeavesTheFolderAsItWas() {
+    QFETCH(QByteArray, former);
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    if (!former.isEmpty()) {
+      QFile file("TestTemp.bmp");
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(former) == former.size());
+      file.close();
+      QVERIFY(file.setPermissions(permissions));
+    }
+    const QStringList before = QDir().entryList(QDir::Files | QDir::Hidden);
+    answer_ = Answer::Yes;
+    {
+      const FileSizeLimit full(200 * 1024);
+      Check("chkSave")->click();
+    }
+    QCOMPARE(asked_, (QStringList{"Save now?", "Cannot write \"TestTemp.bmp\": File too large."}));
+    QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), before);
+    if (!former.isEmpty()) {
+      QFile file("TestTemp.bmp");
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), former);
+      QCOMPARE(file.permissions() & ~(QFile::ReadUser | QFile::WriteUser), permissions);
+    }
   }
 
   void eachPointJoinsTheLastOneKeptRoundedHalfToEven() {

@@ -1,0 +1,73 @@
+#include "whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "file_failure.h"
+
+namespace tamberlo {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, int error) { throw std::runtime_error(FileFailure(path, error)); }
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Returns 0 or the errno of the call that failed.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes.remove_prefix(static_cast<size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      return n == 0 ? EIO : errno;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+  // Opening the target for writing, without changing it, refuses what a
+  // plain write would refuse (a folder, a read-only file) with the same
+  // reason, before anything is made; it also gives the mode to keep.
+  mode_t mode = 0;
+  const int target = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (target >= 0) {
+    struct stat status {};
+    const int error = ::fstat(target, &status) == 0 ? 0 : errno;
+    ::close(target);
+    if (error != 0) Fail(path, error);
+    mode = status.st_mode & 07777;
+  } else if (errno == ENOENT) {
+    mode = NewFileMode();
+  } else {
+    Fail(path, errno);
+  }
+
+  // Beside the target, so that the rename stays within one file system.
+  std::string temporary = path + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) Fail(path, errno);
+  int error = WriteAll(fd, bytes);
+  if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    Fail(path, error);
+  }
+}
+
+}  // namespace tamberlo
