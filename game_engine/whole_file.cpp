@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
-#include <stdexcept>
+#include <cstring>
 
 #include "file_failure.h"
 
@@ -14,7 +15,7 @@ namespace tamberlo {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& path, int error) { throw std::runtime_error(FileFailure(path, error)); }
+[[noreturn]] void Fail(const std::string& path, int error) { throw FileError(FileFailure(path, error)); }
 
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
@@ -35,9 +36,17 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// The file that `path` names: where it is a link, the file the link leads
+// to is the one replaced, and the link stays.
+std::string FileNamed(const std::string& path) {
+  char resolved[PATH_MAX];
+  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
 }  // namespace
 
-void WriteWholeFile(const std::string& path, std::string_view bytes) {
+void WriteWholeFile(const std::string& name, std::string_view bytes) {
+  const std::string path = FileNamed(name);
   // Opening the target for writing, without changing it, refuses what a
   // plain write would refuse (a folder, a read-only file) with the same
   // reason, before anything is made; it also gives the mode to keep.
@@ -47,27 +56,27 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
     struct stat status {};
     const int error = ::fstat(target, &status) == 0 ? 0 : errno;
     ::close(target);
-    if (error != 0) Fail(path, error);
+    if (error != 0) Fail(name, error);
     mode = status.st_mode & 07777;
   } else if (errno == ENOENT) {
     mode = NewFileMode();
   } else {
-    Fail(path, errno);
+    Fail(name, errno);
   }
 
   // Beside the target, so that the rename stays within one file system.
   std::string temporary = path + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) Fail(path, errno);
+  if (fd < 0) Fail(name, errno);
   int error = WriteAll(fd, bytes);
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    Fail(path, error);
-  }
+  if (error == 0) return;
+  if (::unlink(temporary.c_str()) == 0) Fail(name, error);
+  throw FileError(FileFailure(name, error) + " Its unfinished copy \"" + temporary + "\" could not be removed (" +
+                  std::strerror(errno) + ").");
 }
 
 }  // namespace tamberlo

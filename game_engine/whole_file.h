@@ -6,11 +6,12 @@
 
 namespace tamberlo {
 
-// Makes `path` hold exactly `bytes`. The bytes go to a new file in the same
-// folder that then takes the place of `path`, with the mode `path` had (or
-// 0666 less the umask when new). On a failure `path` stays as it was, or
-// absent, and std::runtime_error carries FileFailure(path, errno of the
-// failing call).
-void WriteWholeFile(const std::string& path, std::string_view bytes);
+// Makes the file `name` hold exactly `bytes`. The bytes go to a new file in
+// the same folder that then takes its place, with the mode it had (or 0666
+// less the umask when new); a link named `name` keeps leading to it. On a
+// failure the file stays as it was, or absent, and FileError carries
+// FileFailure(name, errno of the failing call), and says so where even the
+// unfinished copy could not be removed.
+void WriteWholeFile(const std::string& name, std::string_view bytes);
 
 }  // namespace tamberlo

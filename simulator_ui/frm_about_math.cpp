@@ -1,7 +1,6 @@
 #include "frm_about_math.h"
 
 #include <QDesktopServices>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPointer>
@@ -11,6 +10,7 @@
 #include "frm_about_math_link.h"
 #include "ui_platform.h"
 
+using tamberlo::ui::FittingFont;
 using tamberlo::ui::Rgb;
 using tamberlo::ui::SansFont;
 using tamberlo::ui::TwipsRect;
@@ -67,17 +67,6 @@ QLabel* Picture(QWidget* parent, const char* name, int left, int top, const char
   picture->setPixmap(QPixmap(resource));
   picture->resize(picture->pixmap().size());
   return picture;
-}
-
-// The installed fonts can run wider than the places were measured for; a text
-// that would be cut at the end of its place is narrowed until it fits.
-void FitToPlace(QLabel* label) {
-  QFont font = label->font();
-  const auto tooWide = [&] {
-    return QFontMetrics(font).horizontalAdvance(label->text()) > label->width();
-  };
-  for (int stretch = 99; stretch >= 75 && tooWide(); --stretch) font.setStretch(stretch);
-  label->setFont(font);
 }
 
 void Line(QWidget* parent, const char* name, int y, const QColor& colour) {
@@ -141,7 +130,8 @@ frmAboutMath::frmAboutMath(QWidget* parent)
 
 void frmAboutMath::Form_Load() {
   lbCompanyInfo->setText("We offers a complete Math Design for your Video Slot Games.");
-  FitToPlace(lbCompanyInfo);
+  // The installed fonts can run wider than this place was measured for.
+  lbCompanyInfo->setFont(FittingFont(lbCompanyInfo->font(), lbCompanyInfo->text(), lbCompanyInfo->width()));
   lblMathLink->setToolTip(" mailto: " + lblMathLink->text() + " ");
   lblMathInfo[0]->setText(QString("Managing Director\r\nMobile: ") + kContactMobile);
   lblAddressInfo[0]->setText(QString(kStreet) + "\r\n" + kCityLine + "\r\nPhone: " + kPhone);

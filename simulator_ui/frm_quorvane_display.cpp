@@ -1,12 +1,10 @@
 // The main window as the engine's Display.
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <algorithm>
 
 #include "frm_quorvane.h"
 #include "frm_slot_chart.h"
@@ -21,24 +19,6 @@ QString WindowText(std::string_view text) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   s.remove(QChar('\r'));
   return s;
-}
-
-// The labels were sized for a narrower font than the installed ones. A text
-// cut at the label's border would read as another number, so a text too wide
-// is condensed, no further than still reads, then made smaller.
-QFont FittingFont(QFont font, const QString& text, int room) {
-  constexpr int kNarrowest = 75;  // percent of the normal width
-  const int width = QFontMetrics(font).horizontalAdvance(text);
-  if (width <= room) return font;
-  font.setStretch(std::max(kNarrowest, 100 * room / width));
-  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 1) {
-    if (font.stretch() > kNarrowest) {
-      font.setStretch(font.stretch() - 1);
-    } else {
-      font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
-  }
-  return font;
 }
 
 }  // namespace
@@ -103,7 +83,7 @@ void frmQuorvane::PushLabels() {
     if (!(dirtyLabels_ & (1u << i))) continue;
     QLabel* label = Label1[i];
     const QString text = QString::fromStdString(tamberlo::LabelText(labels_[i]));
-    label->setFont(FittingFont(labelFont_, text, label->contentsRect().width() - 2 * label->margin()));
+    label->setFont(tamberlo::ui::FittingFont(labelFont_, text, label->contentsRect().width() - 2 * label->margin()));
     label->setText(text);
   }
   dirtyLabels_ = 0;

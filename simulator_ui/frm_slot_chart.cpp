@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <cerrno>
 #include <cmath>
-#include <stdexcept>
 
 #include "file_failure.h"
 #include "rtp_chart_summary.h"
@@ -218,9 +217,9 @@ void frmSlotChart::SaveDrawing(const QString& fileName) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   try {
-    if (!canvas_.Image().save(&buffer, "BMP")) throw std::runtime_error(tamberlo::FileFailure(name, EIO));
+    if (!canvas_.Image().save(&buffer, "BMP")) throw tamberlo::FileError(tamberlo::FileFailure(name, EIO));
     tamberlo::WriteWholeFile(name, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-  } catch (const std::runtime_error& failure) {
+  } catch (const tamberlo::FileError& failure) {
     tamberlo::ui::MessageBox(this, QString::fromStdString(failure.what()));
   }
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
@@ -83,6 +84,14 @@ QFont SansFont(double points) {
 QFont SerifFont(double points, bool bold) {
   QFont font = FontOf({"Liberation Serif", "DejaVu Serif"}, QFont::Serif, points);
   font.setBold(bold);
+  return font;
+}
+
+QFont FittingFont(QFont font, const QString& text, int room) {
+  constexpr int kNarrowest = 75;  // percent of the normal width: still reads well
+  const auto tooWide = [&] { return QFontMetrics(font).horizontalAdvance(text) > room; };
+  for (int stretch = 99; stretch >= kNarrowest && tooWide(); --stretch) font.setStretch(stretch);
+  while (tooWide() && font.pointSizeF() > 1) font.setPointSizeF(font.pointSizeF() - 0.25);
   return font;
 }
 

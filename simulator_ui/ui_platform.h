@@ -25,6 +25,12 @@ inline QColor Rgb(int red, int green, int blue) { return QColor(red, green, blue
 QFont SansFont(double points);
 QFont SerifFont(double points, bool bold);
 
+// `font` as it must be for `text` to fit in `room` pixels: unchanged where
+// it fits, else narrowed, then made smaller. The installed fonts run wider
+// than the windows' places were measured for, and a text cut at its border
+// would read as another text.
+QFont FittingFont(QFont font, const QString& text, int room);
+
 // Calls `place` whenever the window manager changes the frame around
 // `window` (it adds it only once the window is shown), for a window placed
 // or sized by its outer frame. A window the user moves stays where it is.

@@ -310,6 +310,12 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
   EXPECT_EQ(ReadFile("TestTemp.bmp"), "short");
   EXPECT_EQ(ModeOf("TestTemp.bmp"), 0604u);
   EXPECT_EQ(Entries(), std::vector<std::string>{"TestTemp.bmp"});
+  std::filesystem::rename("TestTemp.bmp", "kept.bmp");  // a link keeps leading to the file it named
+  std::filesystem::create_symlink("kept.bmp", "TestTemp.bmp");
+  WriteWholeFile("TestTemp.bmp", picture);
+  EXPECT_TRUE(std::filesystem::is_symlink("TestTemp.bmp"));
+  EXPECT_EQ(ReadFile("kept.bmp"), picture);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"TestTemp.bmp", "kept.bmp"}));
 }
 
 TEST(Files, AFileThatCannotBeWrittenIsNamed) {
