@@ -298,6 +298,21 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
     }
   }
 
+  {  // an unfinished copy that cannot be removed is named
+    TempFolder folder;
+    std::string error;
+    {
+      const FileSizeLimit full(1000);
+      failing_calls::unlinkAt = 1;
+      error = ErrorOf([&] { WriteWholeFile("TestTemp.bmp", picture); });
+      failing_calls::unlinkAt = 0;
+    }
+    const std::vector<std::string> left = Entries();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(error, "Cannot write \"TestTemp.bmp\": File too large. Its unfinished copy \"" + left[0] +
+                         "\" could not be removed (Input/output error).");
+  }
+
   TempFolder folder;
   const mode_t previousMask = ::umask(027);
   WriteWholeFile("TestTemp.bmp", "new");
