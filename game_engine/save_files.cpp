@@ -11,6 +11,7 @@
 
 #include "file_failure.h"
 #include "text_format.h"
+#include "whole_file.h"
 
 namespace tamberlo {
 
@@ -23,21 +24,6 @@ constexpr const char* kCrLf = "\r\n";
 std::string Field(const std::string& text, size_t width) {
   if (text.size() >= width) return text.substr(text.size() - width);
   return std::string(width - text.size(), ' ') + text;
-}
-
-// Writes all of `bytes` at `offset`; the bytes that did reach the file are
-// counted in `done`. Returns 0 or the error number.
-int WriteAt(int fd, std::string_view bytes, off_t offset, size_t& done) {
-  done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-    if (n > 0) {
-      done += static_cast<size_t>(n);
-    } else if (n == 0 || errno != EINTR) {
-      return n == 0 ? EIO : errno;
-    }
-  }
-  return 0;
 }
 
 // One file of the Save and how to take it back to what it held before: its

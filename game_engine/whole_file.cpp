@@ -23,19 +23,6 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Returns 0 or the errno of the call that failed.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n > 0) {
-      bytes.remove_prefix(static_cast<size_t>(n));
-    } else if (n == 0 || errno != EINTR) {
-      return n == 0 ? EIO : errno;
-    }
-  }
-  return 0;
-}
-
 // The file that `path` names: where it is a link, the file the link leads
 // to is the one replaced, and the link stays.
 std::string FileNamed(const std::string& path) {
@@ -44,6 +31,19 @@ std::string FileNamed(const std::string& path) {
 }
 
 }  // namespace
+
+int WriteAt(int fd, std::string_view bytes, off_t offset, size_t& done) {
+  done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+    } else if (n == 0 || errno != EINTR) {
+      return n == 0 ? EIO : errno;
+    }
+  }
+  return 0;
+}
 
 void WriteWholeFile(const std::string& name, std::string_view bytes) {
   const std::string path = FileNamed(name);
@@ -68,7 +68,8 @@ void WriteWholeFile(const std::string& name, std::string_view bytes) {
   std::string temporary = path + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) Fail(name, errno);
-  int error = WriteAll(fd, bytes);
+  size_t done = 0;
+  int error = WriteAt(fd, bytes, 0, done);
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;

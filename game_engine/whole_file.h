@@ -1,10 +1,18 @@
 #pragma once
-// A file written whole or not at all, for the chart's pictures: a full disk
-// or any other failure leaves no half-written file and no stray one behind.
+// Writing files: all of a text at a place in an open file, and a file
+// written whole or not at all, for the chart's pictures, where a full disk or
+// any other failure leaves no half-written file and no stray one behind.
+#include <sys/types.h>
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace tamberlo {
+
+// Writes all of `bytes` at `offset`; the bytes that did reach the file are
+// counted in `done`. Returns 0 or the error number.
+int WriteAt(int fd, std::string_view bytes, off_t offset, size_t& done);
 
 // Makes the file `name` hold exactly `bytes`. The bytes go to a new file in
 // the same folder that then takes its place, with the mode it had (or 0666

@@ -16,8 +16,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "frm_about_math.h"
 #include "file_failure.h"
+#include "frm_about_math.h"
 #include "frm_slot_chart.h"
 #include "save_files.h"
 #include "statistics_hits.h"
