@@ -1,6 +1,7 @@
 #include "file_failure.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace tamberlo {
@@ -13,5 +14,7 @@ std::string FileFailure(std::string_view path, int error) {
   text += '.';
   return text;
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace tamberlo

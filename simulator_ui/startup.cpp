@@ -4,12 +4,14 @@
 #include <exception>
 
 #include "corvello_binding.h"
+#include "file_failure.h"
 #include "game_load.h"
 #include "ui_platform.h"
 
 namespace tamberlo::ui {
 
 std::unique_ptr<frmQuorvane> Main(GameState& state, RunLogs& logs) {
+  IgnoreFileSizeSignal();  // before the report, the first file written
   corvello::SetFailureReporter(
       [](const std::string& message) { MessageBox(nullptr, QString::fromStdString(message)); });
   try {

@@ -1,15 +1,14 @@
 #pragma once
 // A full disk for tests, without root: while a FileSizeLimit lives, no file
 // of this process grows past `bytes`; a write stops there and the next one
-// fails with EFBIG (the signal that would end the process is ignored).
+// fails with EFBIG. That needs SIGXFSZ ignored, as the program's start-up
+// does (IgnoreFileSizeSignal); this helper leaves it alone, so that a test
+// through the start-up sees what the program does.
 #include <sys/resource.h>
-
-#include <csignal>
 
 struct FileSizeLimit {
   rlimit previous{};
   explicit FileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
     getrlimit(RLIMIT_FSIZE, &previous);
     rlimit limit = previous;
     limit.rlim_cur = bytes;

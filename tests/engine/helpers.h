@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "definition_file.h"
+#include "file_failure.h"
 #include "game.h"
 #include "game_load.h"
 #include "win_lines.h"
@@ -27,6 +28,9 @@ struct TempFolder {  // a fresh empty folder is the current directory while it l
   TempFolder() { std::filesystem::current_path(path); }
   ~TempFolder() { std::filesystem::current_path(previous), std::filesystem::remove_all(path); }
 };
+
+// As the program and the benchmark start: a write past a file-size limit fails.
+inline const bool kFileSizeSignalIgnored = (IgnoreFileSizeSignal(), true);
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

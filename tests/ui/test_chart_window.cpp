@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "file_failure.h"
 #include "file_size_limit.h"
 #include "frm_slot_chart.h"
 #include "ui_platform.h"
@@ -98,6 +99,8 @@ class ChartWindowTest : public QObject {
   }
 
  private slots:
+  // The window is made here without the program's start-up: do what it does.
+  void initTestCase() { tamberlo::IgnoreFileSizeSignal(); }
   void init() {
     folder_ = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(folder_->path());
