@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QStyleOptionFocusRect>
@@ -73,6 +74,22 @@ class MainWindowStyle : public QProxyStyle {
       focus.rect = option->rect.adjusted(3, 3, -3, -3);
       QCommonStyle::drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
     }
+  }
+};
+
+// The detail box takes text only. Qt 6.4's text edit reads the first format
+// of what is pasted and crashes on a source with none, as the clipboard is
+// when no program owns it; such a source is refused before it gets there.
+class DetailTextBox : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return source->hasText() && QPlainTextEdit::canInsertFromMimeData(source);
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source->hasText()) QPlainTextEdit::insertFromMimeData(source);
   }
 };
 
@@ -174,7 +191,7 @@ void frmQuorvane::CreateControls() {
   txtAddCredit->hide();
   SetUpCreditBox();
 
-  txtTextBox1 = new QPlainTextEdit(this);
+  txtTextBox1 = new DetailTextBox(this);
   txtTextBox1->setGeometry(TwipsRect(3120, 7860, 3375, 1575));
   txtTextBox1->setFont(tamberlo::ui::SansFont(8.25));
   txtTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

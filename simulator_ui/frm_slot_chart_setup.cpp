@@ -27,9 +27,21 @@ std::string Shown(double value) {
   return text;
 }
 
-SetupRefusal Refuse(int box, const std::string& expected, double read) {
+// A box's value in plain digits: a zero without its sign, and a value that
+// would show as "inf" or with an exponent as the text typed, quoted, cut short.
+std::string ShownRead(double read, const std::string& typed) {
+  if (std::fabs(read) < 1e15) return Shown(read == 0 ? 0.0 : read);
+  constexpr size_t kShownChars = 20;
+  const std::string text = Trim(typed);
+  if (text.size() <= kShownChars) return '"' + text + '"';
+  size_t cut = kShownChars;
+  while (cut > 0 && (text[cut] & 0xC0) == 0x80) --cut;  // not inside a UTF-8 character
+  return '"' + text.substr(0, cut) + "...\"";
+}
+
+SetupRefusal Refuse(int box, const std::string& expected, double read, const std::string& typed) {
   return {box, std::string("Chart Setup: the ") + kBoxNames[box] + " box must hold " + expected +
-                   ", but it reads " + Shown(read) + ". The chart keeps its last setup."};
+                   ", but it reads " + ShownRead(read, typed) + ". The chart keeps its last setup."};
 }
 
 std::string Range(double low, double high) {
@@ -44,7 +56,7 @@ SetupReading ReadSetupTexts(const SetupTexts& texts) {
 
   SetupReading reading;
   auto check = [&](int box, bool ok, const std::string& expected) {
-    if (!ok && !reading.refusal) reading.refusal = Refuse(box, expected, v[box]);
+    if (!ok && !reading.refusal) reading.refusal = Refuse(box, expected, v[box], texts[box]);
   };
   auto within = [](double value, double low, double high) { return value >= low && value <= high; };
 

@@ -191,7 +191,7 @@ class ChartWindowTest : public QObject {
   void readingTheSetupBoxes_data() {
     QTest::addColumn<QString>("texts");
     QTest::addColumn<int>("refused");  // -1: none
-    QTest::addColumn<QString>("expected");  // the values read, or the refused box's name
+    QTest::addColumn<QString>("expected");  // the values read, or a part of the refusal
     QTest::newRow("lenient") << "12abc|abc|7.5|6.5||1 000|2.5" << -1 << "12 0 8 6 0 1000 2";
     QTest::newRow("limits") << "32747|-32768|-1|-29496|-2147483648|-2147483648|2147483647" << -1
                             << "32747 -32768 -1 -29496 -2147483648 -2147483648 2147483647";
@@ -200,10 +200,19 @@ class ChartWindowTest : public QObject {
     QTest::newRow("chart wider than 16 bits") << "32748|55|4|95|0|500|100" << 0 << "X size";
     QTest::newRow("min beyond 16 bits") << "500|40000|4|95|0|500|100" << 1 << "Min";
     QTest::newRow("zero step") << "500|55|0.4|95|0|500|100" << 2 << "Step";
+    QTest::newRow("minus zero step") << "500|55|-0|95|0|500|100" << 2
+                                     << "Chart Setup: the Step box must hold a whole number from -32768 to 32767 "
+                                        "other than 0, but it reads 0. The chart keeps its last setup.";
     QTest::newRow("band beyond 16 bits") << "500|55|4|3328|0|500|100" << 3 << "Target";
     QTest::newRow("red beyond 32 bits") << "500|55|4|95|3000000000|500|100" << 4 << "red";
+    QTest::newRow("red beyond every number") << "500|55|4|95|  " + QString(5000, '9') + "|500|100" << 4
+                                             << "Chart Setup: the red Line counter reset box must hold a whole number "
+                                                "from -2147483648 to 2147483647, but it reads \"99999999999999999999...\". "
+                                                "The chart keeps its last setup.";
     QTest::newRow("empty green window") << "500|55|4|95|0|0|100" << 5 << "green";
     QTest::newRow("empty blue window") << "500|55|4|95|0|500|abc" << 6 << "blue";
+    QTest::newRow("blue beyond every number, cut between characters") << "500|55|4|95|0|500|1e999 €€€€€€€" << 6
+                                                                      << "but it reads \"1e999 €€€€...\". The";
     QTest::newRow("first box first") << "500|55|0|95|0|500|abc" << 2 << "Step";
   }
   void readingTheSetupBoxes() {
@@ -217,7 +226,8 @@ class ChartWindowTest : public QObject {
     const tamberlo::chart::ChartSetup& s = reading.setup;
     QString read = QString("%1 %2 %3 %4").arg(s.XSizeSteps).arg(s.MinPercent).arg(s.StepPercent).arg(s.TargetPercent);
     for (int32_t length : s.CounterReset) read += QString(" %1").arg(length);
-    QVERIFY(reading.refusal ? QString::fromStdString(reading.refusal->message).contains(expected) : read == expected);
+    const QString message = reading.refusal ? QString::fromStdString(reading.refusal->message) : read;
+    QVERIFY2(reading.refusal ? message.contains(expected) : read == expected, qPrintable(message));
   }
 
   void theSaveBoxWritesASnapshotThatReadsBack() {

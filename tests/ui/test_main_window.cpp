@@ -1,7 +1,9 @@
 // The main window from start-up on: the seed, a game that cannot start, the
 // load and layout, Step, Run/Stop, Auto Stop, and how the program ends.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -163,6 +165,15 @@ class TestMainWindow : public QObject {
     }
     QCOMPARE(walked, expected);
     QVERIFY(!w.txtTextBox1->toPlainText().contains('\t'));  // the detail text passes Tab on
+    // A paste from a clipboard with no format at all, as when no program owns it, leaves the text; text pastes.
+    QTest::mouseClick(w.txtTextBox1->viewport(), Qt::LeftButton);
+    QTest::keyClicks(w.txtTextBox1, "ab");
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(w.txtTextBox1, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(w.txtTextBox1, Qt::Key_Insert, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText("cd");
+    QTest::keyClick(w.txtTextBox1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.txtTextBox1->toPlainText(), QString("abcd"));
     // A stop-reel button moves the bold caption; clicked again it keeps it.
     w.cmdReels[2]->click();
     w.cmdReels[2]->click();
