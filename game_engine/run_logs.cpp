@@ -101,6 +101,7 @@ void RunLogs::Open() {
     log->error = 0;
     log->cutError = 0;
     log->onDisk = 0;
+    log->lastGameLines = 0;
   }
 }
 
@@ -121,8 +122,14 @@ std::string RunLogs::IncompleteReport() const {
   for (const Log* log : {&jackpot_, &freeSpins_, &percent_}) {
     if (log->error == 0) continue;
     if (!report.empty()) report += "\r\n";
-    report += FileFailure(log->name, log->error) + " The file holds no line from game " +
-              PlainText(log->missingFrom) + " on";
+    report += FileFailure(log->name, log->error);
+    if (log->missingFromHeld == 0) {
+      report += " The file holds no line from game " + PlainText(log->missingFrom) + " on";
+    } else {
+      report += " The file holds " + PlainText(int64_t{log->missingFromHeld}) +
+                (log->missingFromHeld == 1 ? " line of game " : " lines of game ") + PlainText(log->missingFrom) +
+                " and none after it";
+    }
     if (log->cutError == 0) {
       report += '.';
     } else {
@@ -136,7 +143,7 @@ std::string RunLogs::IncompleteReport() const {
 // A line for a log that is not open is lost, and the log says so.
 void RunLogs::WriteLine(Log& log, int64_t game, const char* line, const char* end) {
   if (log.fd < 0) {
-    if (log.error == 0) Fail(log, EBADF, game);
+    if (log.error == 0) Fail(log, EBADF, game, 0);
     return;
   }
   const size_t length = static_cast<size_t>(end - line);
@@ -167,19 +174,29 @@ void RunLogs::WriteOut(Log& log) {
     const size_t kept = first == 0 ? 0 : log.lineEnd[first - 1];
     // Only a write that stopped inside a line leaves a torn one to cut off.
     const int cutError = done > kept && ::ftruncate(log.fd, log.onDisk + static_cast<off_t>(kept)) != 0 ? errno : 0;
-    Fail(log, error, log.lineGame[first]);
+    const int64_t missing = log.lineGame[first];
+    int held = 0;  // games never decrease: the lines of `missing` on disk end the file
+    while (held < first && log.lineGame[first - 1 - held] == missing) ++held;
+    if (held == first && log.lastGame == missing) held += log.lastGameLines;
+    Fail(log, error, missing, held);
     log.cutError = cutError;
     return;
   }
   log.onDisk += static_cast<off_t>(done);
+  const int64_t last = log.lineGame[log.lines - 1];
+  int lastLines = 0;
+  while (lastLines < log.lines && log.lineGame[log.lines - 1 - lastLines] == last) ++lastLines;
+  log.lastGameLines = lastLines == log.lines && last == log.lastGame ? log.lastGameLines + lastLines : lastLines;
+  log.lastGame = last;
   log.used = 0;
   log.lines = 0;
 }
 
-void RunLogs::Fail(Log& log, int error, int64_t missingFrom) {
+void RunLogs::Fail(Log& log, int error, int64_t missingFrom, int missingFromHeld) {
   CloseLog(log);
   log.error = error;
   log.missingFrom = missingFrom;
+  log.missingFromHeld = missingFromHeld;
   ++failures_;
 }
 

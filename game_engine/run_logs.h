@@ -6,7 +6,8 @@
 //
 // A log that cannot take its lines (a full disk) is cut back to the end of
 // its last whole line, closed and written no further until the next Open:
-// it is known to hold no line from a given game on, and Failures() counts it.
+// it is known to hold none of its lines from a given one on, and Failures()
+// counts it.
 // Where even the cut fails, the report says that it may end in a torn line.
 #include <sys/types.h>
 
@@ -41,7 +42,8 @@ class RunLogs {
   // The logs that could not be written in full since Open; it only grows.
   int Failures() const { return failures_; }
   // One line for each of them: the file, why, and the game from which it
-  // holds no line. Empty while every log is whole.
+  // holds no line, or how many lines of a game it holds and none after it.
+  // Empty while every log is whole.
   std::string IncompleteReport() const;
 
  private:
@@ -56,7 +58,10 @@ class RunLogs {
     int error = 0;            // why the log is incomplete; 0 while it is whole
     int cutError = 0;         // why its torn last line could not be cut off; 0 if none is left
     int64_t missingFrom = 0;  // the game of its first line that is not on disk
+    int missingFromHeld = 0;  // and how many lines of that game are on disk
     off_t onDisk = 0;         // bytes on disk, whole lines only
+    int64_t lastGame = 0;     // the game of the last line on disk
+    int lastGameLines = 0;    // and how many lines of it are there; 0 for an empty file
     size_t used = 0;
     int lines = 0;
     char buffer[kBufferBytes];
@@ -66,7 +71,7 @@ class RunLogs {
 
   void WriteLine(Log& log, int64_t game, const char* line, const char* end);
   void WriteOut(Log& log);
-  void Fail(Log& log, int error, int64_t missingFrom);
+  void Fail(Log& log, int error, int64_t missingFrom, int missingFromHeld);
   void CloseLog(Log& log);
 
   Log percent_{"Percent_10000.txt"};

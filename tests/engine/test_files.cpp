@@ -379,24 +379,37 @@ TEST(RunLogs, AFullDiskCutsALogBackToItsLastWholeLineAndNamesTheGame) {
             "Cannot write \"Jackpot.txt\": Bad file descriptor. The file holds no line from game 12 on.");
 }
 
-// A write that stops right at a line end keeps that line; one that stops
+// A write that stops on a later flush keeps the whole lines of every flush,
+// and the message counts those of the game it stops in; one that stops
 // inside a line whose cut then fails says that the file may end in it.
 TEST(RunLogs, AWriteStoppedAtALineEndKeepsThatLineATornLineLeftIsTold) {
-  const std::string line = "         1   15 Free_Spins_Won =     1.000\r\n";  // 44 bytes
+  const std::string lines = "    1037       3 \r\n    1271       1 \r\n"  // the first flush
+                            "    1271       2 \r\n    1271       4 \r\n    1272       1 \r\n";
   const struct {
     rlim_t limit;
     int failingCut;
+    size_t size;
     const char* report;
   } cases[] = {
-      {88, 1, "Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 3 on."},
-      {100, 1, "Cannot write \"FreeSpins.txt\": File too large. The file holds no line from game 3 on but may end "
-               "in a partial line: it could not be cut back to its last whole line (Input/output error)."}};
+      {76, 1, 76, "Cannot write \"Jackpot.txt\": File too large. The file holds no line from game 1272 on."},
+      {57, 1, 57, "Cannot write \"Jackpot.txt\": File too large. The file holds 2 lines of game 1271 and none "
+                  "after it."},
+      {50, 0, 38, "Cannot write \"Jackpot.txt\": File too large. The file holds 1 line of game 1271 and none "
+                  "after it."},
+      {70, 1, 70, "Cannot write \"Jackpot.txt\": File too large. The file holds 2 lines of game 1271 and none "
+                  "after it but may end in a partial line: it could not be cut back to its last whole line "
+                  "(Input/output error)."}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.limit);
     TempFolder folder;
     RunLogs logs;
     logs.Open();
-    for (int game = 1; game <= 5; ++game) logs.WriteFreeSpins(game, 15, 1.0f);
+    logs.WriteJackpot(1037, 3, false);
+    logs.WriteJackpot(1271, 1, false);
+    logs.Flush();
+    logs.WriteJackpot(1271, 2, false);
+    logs.WriteJackpot(1271, 4, false);
+    logs.WriteJackpot(1272, 1, false);
     {
       const FileSizeLimit full(c.limit);
       failing_calls::ftruncateAt = c.failingCut;  // no cut is due at a line end
@@ -404,8 +417,7 @@ TEST(RunLogs, AWriteStoppedAtALineEndKeepsThatLineATornLineLeftIsTold) {
       failing_calls::ftruncateAt = 0;
     }
     EXPECT_EQ(logs.IncompleteReport(), c.report);
-    EXPECT_EQ(std::filesystem::file_size("FreeSpins.txt"), c.limit);
-    EXPECT_EQ(ReadFile("FreeSpins.txt").substr(0, 44), line);
+    EXPECT_EQ(ReadFile("Jackpot.txt"), lines.substr(0, c.size));
   }
 }
 

@@ -358,7 +358,8 @@ TEST_F(Play, ALogThatCannotBeWrittenEndsTheRunAfterItsPassAndALaterRunWorks) {
   // The buffer fills in game 21; five whole lines fit in 100 bytes.
   EXPECT_EQ(Values(s.Games, s.TotalWin, s.QuietMode, display.stop, display.addEnabled), Values(21, 420000, 0, 0, 1));
   EXPECT_EQ(display.messages,
-            (Strings{"Cannot write \"Jackpot.txt\": File too large. The file holds no line from game 1 on."}));
+            (Strings{"Cannot write \"Jackpot.txt\": File too large. The file holds 5 lines of game 1 and none "
+                     "after it."}));
   std::string kept;
   for (int line = 1; line <= 5; ++line) kept += "       1       " + std::to_string(line) + " \r\n";
   EXPECT_EQ(ReadFile("Jackpot.txt"), kept);
