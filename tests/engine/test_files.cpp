@@ -2,8 +2,11 @@
 // the report, the run logs, the totals and empty.txt; failures name the file,
 // cut no line in two and leave a failed Save's files as they were; a file
 // written whole is replaced in full or not at all.
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -261,19 +264,38 @@ mode_t ModeOf(const char* path) {
   return status.st_mode & 07777;
 }
 
+// Root writes any file; while this lives, it meets a file's permissions as
+// its owner would. CAP_DAC_OVERRIDE stays permitted, to be taken up again.
+struct PermissionsApply {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  std::array<__user_cap_data_struct, _LINUX_CAPABILITY_U32S_3> held{};
+  PermissionsApply() {
+    EXPECT_EQ(::syscall(SYS_capget, &header, held.data()), 0);
+    auto without = held;
+    without[CAP_TO_INDEX(CAP_DAC_OVERRIDE)].effective &= ~CAP_TO_MASK(CAP_DAC_OVERRIDE);
+    EXPECT_EQ(::syscall(SYS_capset, &header, without.data()), 0);
+  }
+  ~PermissionsApply() { ::syscall(SYS_capset, &header, held.data()); }
+  PermissionsApply(const PermissionsApply&) = delete;
+  PermissionsApply& operator=(const PermissionsApply&) = delete;
+};
+
 // A failure leaves the file byte for byte and mode as it was, or absent, and
 // nothing else in the folder; a success replaces all of it and keeps its mode.
+// Where a copy cannot take the file's place, it is written in place.
 TEST(WholeFile, WrittenInFullOrNotAtAll) {
   const std::string picture(2000, 'p');
   const struct {
     const char* name;
     std::string former;  // "": no file yet, "/": a folder
+    mode_t mode;
     rlim_t limit;
     const char* error;
   } failures[] = {
-      {"a new file on a full disk", "", 1000, "File too large."},
-      {"an older file on a full disk", "older picture", 1000, "File too large."},
-      {"a folder in the file's place", "/", RLIM_INFINITY, "Is a directory."},
+      {"a new file on a full disk", "", 0, 1000, "File too large."},
+      {"an older file on a full disk", "older picture", 0640, 1000, "File too large."},
+      {"a folder in the file's place", "/", 0, RLIM_INFINITY, "Is a directory."},
+      {"a read-only file", "older picture", 0440, RLIM_INFINITY, "Permission denied."},
   };
   for (const auto& c : failures) {
     SCOPED_TRACE(c.name);
@@ -282,11 +304,12 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
       std::filesystem::create_directory("Test 49900.bmp");
     } else if (!c.former.empty()) {
       std::ofstream("Test 49900.bmp", std::ios::binary) << c.former;
-      ASSERT_EQ(::chmod("Test 49900.bmp", 0640), 0);
+      ASSERT_EQ(::chmod("Test 49900.bmp", c.mode), 0);
     }
     const std::vector<std::string> before = Entries();
     std::string error;
     {
+      const PermissionsApply evenForRoot;
       const FileSizeLimit full(c.limit);
       error = ErrorOf([&] { WriteWholeFile("Test 49900.bmp", picture); });
     }
@@ -294,7 +317,7 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
     EXPECT_EQ(Entries(), before);
     if (!c.former.empty() && c.former != "/") {
       EXPECT_EQ(ReadFile("Test 49900.bmp"), c.former);
-      EXPECT_EQ(ModeOf("Test 49900.bmp"), 0640u);
+      EXPECT_EQ(ModeOf("Test 49900.bmp"), c.mode);
     }
   }
 
@@ -323,6 +346,15 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
   EXPECT_EQ(ReadFile("TestTemp.bmp"), picture);
   WriteWholeFile("TestTemp.bmp", "short");  // no tail of the longer picture stays
   EXPECT_EQ(ReadFile("TestTemp.bmp"), "short");
+  // a folder that takes no copy, or no rename, gets the file written in place
+  for (const auto& [refused, error] :
+       {std::pair{&failing_calls::mkostempAt, EACCES}, std::pair{&failing_calls::renameAt, EPERM}}) {
+    failing_calls::error = error, *refused = 1;
+    const std::string message = ErrorOf([&] { WriteWholeFile("TestTemp.bmp", std::strerror(error)); });
+    failing_calls::error = EIO, *refused = 0;
+    EXPECT_EQ(message, "no error");
+    EXPECT_EQ(ReadFile("TestTemp.bmp"), std::strerror(error));
+  }
   EXPECT_EQ(ModeOf("TestTemp.bmp"), 0604u);
   EXPECT_EQ(Entries(), std::vector<std::string>{"TestTemp.bmp"});
   std::filesystem::rename("TestTemp.bmp", "kept.bmp");  // a link keeps leading to the file it named
@@ -330,7 +362,33 @@ TEST(WholeFile, WrittenInFullOrNotAtAll) {
   WriteWholeFile("TestTemp.bmp", picture);
   EXPECT_TRUE(std::filesystem::is_symlink("TestTemp.bmp"));
   EXPECT_EQ(ReadFile("kept.bmp"), picture);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"TestTemp.bmp", "kept.bmp"}));
+  std::filesystem::create_directory("pictures");  // a link to a file not made yet makes it
+  std::filesystem::create_symlink("new.bmp", "pictures/link.bmp");  // from the link's own folder
+  std::filesystem::create_symlink("pictures/link.bmp", "Test 49900.bmp");
+  WriteWholeFile("Test 49900.bmp", "new");
+  EXPECT_TRUE(std::filesystem::is_symlink("Test 49900.bmp") && std::filesystem::is_symlink("pictures/link.bmp"));
+  EXPECT_EQ(ReadFile("pictures/new.bmp"), "new");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"Test 49900.bmp", "TestTemp.bmp", "kept.bmp", "pictures"}));
+
+  std::filesystem::create_hard_link("kept.bmp", "second.bmp");  // a second name shows the new bytes too
+  WriteWholeFile("TestTemp.bmp", "both");
+  EXPECT_EQ(ReadFile("second.bmp"), "both");
+  std::string error;
+  {  // written in place, a picture cut short says so
+    const FileSizeLimit full(1000);
+    error = ErrorOf([&] { WriteWholeFile("TestTemp.bmp", picture); });
+  }
+  EXPECT_EQ(error, "Cannot write \"TestTemp.bmp\": File too large. The picture may be incomplete.");
+  EXPECT_EQ(ReadFile("second.bmp"), picture.substr(0, 1000));
+  if (::geteuid() == 0) {  // a picture of another owner keeps its owner
+    std::filesystem::remove("second.bmp");
+    ASSERT_EQ(::chown("kept.bmp", 1, 1), 0);
+    WriteWholeFile("TestTemp.bmp", "owned");
+    struct stat status {};
+    EXPECT_EQ(::stat("kept.bmp", &status), 0);
+    EXPECT_EQ(Values(status.st_uid, status.st_gid), Values(1, 1));
+    EXPECT_EQ(ReadFile("kept.bmp"), "owned");
+  }
 }
 
 TEST(Files, AFileThatCannotBeWrittenIsNamed) {
