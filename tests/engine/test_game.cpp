@@ -175,12 +175,18 @@ TEST_F(Play, RunEndsAtANestedStopOrAMultipleOfGamesPerRunANestedStepLeavesTheCre
   EXPECT_EQ(Strings(display.calls.begin(), display.calls.begin() + 2), (Strings{"RunFlag Stop", "Add off"}));
 
   display = RecordingDisplay();
+  display.onProcessEvents = [&] {
+    if (s.Games == 900) game.RunClick();  // ends a Run that misses its stop at 800
+  };
   s.GamesPerRun = 400;
   game.RunClick();
   EXPECT_EQ(Strings(display.calls.end() - 6, display.calls.end()),
             (Strings{"DrawPercent", "ProcessEvents", "ShowHits", "Save", "Message", "RunFlag Run"}));
   EXPECT_EQ(display.messages, (Strings{" 400 Games!"}));
   EXPECT_EQ(Values(s.Games, s.QuietMode, display.addEnabled), Values(400, 0, 0));  // Add stays disabled
+  game.RunClick();
+  EXPECT_EQ(display.messages, (Strings{" 400 Games!", " 800 Games!"}));
+  EXPECT_EQ(s.Games, 800);
 }
 
 // Notes QuietMode at every ShowHits: the statistics window skips a refresh while it is 1.
@@ -298,26 +304,28 @@ TEST_F(Play, StepIsRefusedBelowTwentyCreditsAndKeepsTheCreditWhenAWinWouldPassIt
 
 TEST_F(Play, StepSettlesTheTriggeringGameOnceItsSeriesHasEnded) {
   s.Cash = 1000, s.Games = 199;
+  s.PayTable[5][4] = 1;
   ScriptedRng::Game(kTrigger);  // three scatters: 40, and a series
   game.StepClick();
   EXPECT_EQ(display.labels[Slot::GameWin], (LabelValue{.kind = GameWin, .win = 40}));
+  const std::vector<uint32_t> mixed{kFives, kFives, kFives, kFives, 3};  // 14 lines of five, 6 of four: 584
   for (int spin = 1; spin <= 15; ++spin) {
-    ScriptedRng::Game(spin == 3 ? kFives : kLose);
+    ScriptedRng::Game(spin == 3 ? mixed : std::vector(5, kLose));
     EXPECT_EQ(display.labels[Slot::Games], (LabelValue{.kind = FreeGamesLeft, .games = 16 - spin}));
     EXPECT_EQ(Values(s.TotalWin, s.FreeWin, s.LineWins[kScatterSlot][kScatter][5], s.Cash, s.EmptyRuns[0]),
               Values(40, 0, 0, 1000, 0)) << "the series is booked only at its end";
     game.StepClick();
   }
   EXPECT_EQ(Values(s.FreeWin, s.TotalWin, s.LineWins[kScatterSlot][kScatter][5], s.Cash, s.EmptyRuns[0]),
-            Values(800, 840, 800, 1000 - 20 + 840, 1));
+            Values(584, 624, 584, 1000 - 20 + 624, 1));
   EXPECT_EQ(Values(s.Games, s.TotalBet, s.FreeSpinsPlayed, s.SeriesWin, s.Retriggered), Values(200, 20, 15, 0, 0));
-  EXPECT_EQ(s.SeriesWinX, 40.0f);
+  EXPECT_EQ(s.SeriesWinX, 29.2f);
   EXPECT_EQ(display.Labels({Slot::Games, Slot::GameWin, Slot::Cash}),
-            (Labels{{.kind = GamesCount, .games = 200}, {.kind = GameWin, .win = 840}, {.kind = Cash, .credits = 1820}}));
+            (Labels{{.kind = GamesCount, .games = 200}, {.kind = GameWin, .win = 624}, {.kind = Cash, .credits = 1604}}));
   EXPECT_EQ(Values(display.Count("DrawPercent"), display.Count("ShowHits")), Values(16, 16));  // game 200, every step
   EXPECT_EQ(ReadFile("FreeSpins.txt"), "") << "logged only after the next base game";
   game.StepClick();
-  EXPECT_EQ(Log("FreeSpins.txt"), "       200   15 Free_Spins_Won =    40.000\r\n");
+  EXPECT_EQ(Log("FreeSpins.txt"), "       200   15 Free_Spins_Won =    29.200\r\n");
 }
 
 TEST_F(Play, StepClearsAStaleSeriesWinOnlyAtTheFirstSpinOfAFreshSeries) {

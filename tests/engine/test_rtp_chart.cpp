@@ -104,7 +104,7 @@ TEST(RtpChart, TheBlueWindowGivesItsReturnAtEachResetAndAWindowOfOneCallHidesIts
   std::vector<std::pair<int, int64_t>> hundreds;
   for (int call = 1; call <= 200; ++call) hundreds.push_back({call, call < 100 ? 0 : call < 200 ? 15000 : 215500});
   const Case cases[] = {
-      {"windows of 100", 500, 100, hundreds, {{7.5, 100}, {100.25, 200}}, true, true},
+      {"blue windows of 100, green of one call", 1, 100, hundreds, {{7.5, 100}, {100.25, 200}}, false, true},
       {"windows of one call; a free spin adds no bet",
        1, 1, {{1, 1500}, {1, 1500}, {2, 4500}}, {{75, 1}, {150, 2}}, false, false},
       {"negative lengths count like their size",
