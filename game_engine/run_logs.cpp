@@ -157,6 +157,14 @@ void RunLogs::WriteLine(Log& log, int64_t game, const char* line, const char* en
   log.lineGame[log.lines++] = game;
 }
 
+// The lines of `game` on disk once the first `written` buffered lines are.
+// Games never decrease, so those lines end the file.
+int RunLogs::LinesOnDisk(const Log& log, int written, int64_t game) {
+  int lines = 0;
+  while (lines < written && log.lineGame[written - 1 - lines] == game) ++lines;
+  return lines == written && log.lastGame == game ? lines + log.lastGameLines : lines;
+}
+
 // The buffer holds whole lines only. Of a write that stops short, the whole
 // lines that reached the disk stay and the torn one is cut off.
 void RunLogs::WriteOut(Log& log) {
@@ -175,18 +183,13 @@ void RunLogs::WriteOut(Log& log) {
     // Only a write that stopped inside a line leaves a torn one to cut off.
     const int cutError = done > kept && ::ftruncate(log.fd, log.onDisk + static_cast<off_t>(kept)) != 0 ? errno : 0;
     const int64_t missing = log.lineGame[first];
-    int held = 0;  // games never decrease: the lines of `missing` on disk end the file
-    while (held < first && log.lineGame[first - 1 - held] == missing) ++held;
-    if (held == first && log.lastGame == missing) held += log.lastGameLines;
-    Fail(log, error, missing, held);
+    Fail(log, error, missing, LinesOnDisk(log, first, missing));
     log.cutError = cutError;
     return;
   }
   log.onDisk += static_cast<off_t>(done);
   const int64_t last = log.lineGame[log.lines - 1];
-  int lastLines = 0;
-  while (lastLines < log.lines && log.lineGame[log.lines - 1 - lastLines] == last) ++lastLines;
-  log.lastGameLines = lastLines == log.lines && last == log.lastGame ? log.lastGameLines + lastLines : lastLines;
+  log.lastGameLines = LinesOnDisk(log, log.lines, last);
   log.lastGame = last;
   log.used = 0;
   log.lines = 0;

@@ -71,6 +71,7 @@ class RunLogs {
 
   void WriteLine(Log& log, int64_t game, const char* line, const char* end);
   void WriteOut(Log& log);
+  static int LinesOnDisk(const Log& log, int written, int64_t game);
   void Fail(Log& log, int error, int64_t missingFrom, int missingFromHeld);
   void CloseLog(Log& log);
 
